@@ -1,0 +1,21 @@
+// dovuv32: every class and function the library exports on this target.
+// A host includes this one header and links dovuv32::dovuv32.
+#pragma once
+
+#include <afx.h>
+
+#include <NPair.h>
+#include <Range.h>
+
+// Numeric settings and value text
+#include "AIBaseState.h"
+#include "rvNumeric.h"
+
+// Text files
+#include "RVTxtFile.h"
+#include "RVTxtFileExcept.h"
+
+// Paths and file search
+#include "FileFilter.h"
+#include "Path.h"
+#include "RVFileFind.h"

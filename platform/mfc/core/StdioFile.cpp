@@ -1,0 +1,302 @@
+// CStdioFile: one buffer over CFile's handle, used either for read-ahead or
+// for pending writes, and text mode done here over binary I/O so that both
+// targets store and read exactly the same bytes.
+//
+// The buffer keeps the file offset of its first byte (m_nOrigin), so the
+// position is known without asking the system while a buffer is in use. Every
+// handle operation of CFile first calls SyncHandle, which writes out pending
+// bytes or puts the handle back at the first unread byte; that keeps raw
+// CFile::Read/Write calls made on this object in step with buffered ones.
+#include "afx.h"
+#include "FileOs.h"
+
+#include <string.h>
+
+IMPLEMENT_DYNAMIC(CStdioFile, CFile)
+
+namespace {
+
+const size_t nInitialBufferSize = 32 * 1024;
+
+} // namespace
+
+CStdioFile::CStdioFile()
+    : m_bText(TRUE), m_pBuffer(NULL), m_nCapacity(0), m_mode(idle), m_nNext(0), m_nEnd(0),
+      m_nOrigin(0) {}
+
+CStdioFile::CStdioFile(LPCTSTR lpszFileName, UINT nOpenFlags) : CStdioFile() {
+    CFileException error;
+    if (!Open(lpszFileName, nOpenFlags, &error))
+        AfxThrowFileException(error.m_cause, error.m_lOsError, error.m_strFileName);
+}
+
+CStdioFile::~CStdioFile() {
+    if (m_hFile != hFileNull)
+        WritePending();
+    delete[] m_pBuffer;
+}
+
+BOOL CStdioFile::Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pError) {
+    if (m_hFile != hFileNull)
+        Abort();
+    ResetBuffer();
+    m_bText = (nOpenFlags & typeBinary) == 0;
+    return CFile::Open(lpszFileName, nOpenFlags & ~(typeText | typeBinary), pError);
+}
+
+BOOL CStdioFile::ReadString(CString& rString) {
+    SwitchTo(reading);
+    // Bytes before nScan are known to hold no line feed; a refill moves the
+    // unread bytes to the front of the buffer, hence the relative count.
+    size_t nScan = m_nNext;
+    const char* pLf;
+    while ((pLf = static_cast<const char*>(memchr(m_pBuffer + nScan, '\n', m_nEnd - nScan))) ==
+           NULL) {
+        size_t nScanned = m_nEnd - m_nNext;
+        if (!FillBuffer())
+            break;
+        nScan = m_nNext + nScanned;
+    }
+    size_t nLineEnd = pLf ? static_cast<size_t>(pLf - m_pBuffer) : m_nEnd;
+    if (!pLf && nLineEnd == m_nNext) {
+        rString.Empty();
+        return FALSE;
+    }
+    size_t nLength = nLineEnd - m_nNext;
+    if (pLf && m_bText && nLength > 0 && m_pBuffer[nLineEnd - 1] == '\r')
+        --nLength;
+    memcpy(rString.GetBufferSetLength(static_cast<int>(nLength)), m_pBuffer + m_nNext, nLength);
+    rString.ReleaseBuffer(static_cast<int>(nLength));
+    m_nNext = pLf ? nLineEnd + 1 : nLineEnd;
+    return TRUE;
+}
+
+LPTSTR CStdioFile::ReadString(LPTSTR lpsz, UINT nMax) {
+    if (lpsz == NULL || nMax == 0)
+        AfxThrowInvalidArgException();
+    SwitchTo(reading);
+    UINT n = 0;
+    bool bEndOfFile = false;
+    while (n + 1 < nMax) {
+        int ch = NextChar();
+        if (ch < 0) {
+            bEndOfFile = true;
+            break;
+        }
+        lpsz[n++] = static_cast<char>(ch);
+        if (ch == '\n')
+            break;
+    }
+    lpsz[n] = '\0';
+    return n == 0 && bEndOfFile ? NULL : lpsz;
+}
+
+void CStdioFile::WriteString(LPCTSTR lpsz) {
+    if (lpsz == NULL)
+        AfxThrowInvalidArgException();
+    CStdioFile::Write(lpsz, static_cast<UINT>(strlen(lpsz)));
+}
+
+UINT CStdioFile::Read(void* lpBuf, UINT nCount) {
+    SwitchTo(reading);
+    char* pOut = static_cast<char*>(lpBuf);
+    UINT n = 0;
+    while (n < nCount) {
+        if (m_nNext == m_nEnd && !FillBuffer())
+            break;
+        // Copy the run up to the next CR (text mode), then let NextChar
+        // decide whether that CR starts a line end.
+        size_t nAvail = m_nEnd - m_nNext;
+        if (nAvail > nCount - n)
+            nAvail = nCount - n;
+        const char* pRun = m_pBuffer + m_nNext;
+        const char* pCr = m_bText ? static_cast<const char*>(memchr(pRun, '\r', nAvail)) : NULL;
+        size_t nRun = pCr ? static_cast<size_t>(pCr - pRun) : nAvail;
+        memcpy(pOut + n, pRun, nRun);
+        n += static_cast<UINT>(nRun);
+        m_nNext += nRun;
+        if (pCr)
+            pOut[n++] = static_cast<char>(NextChar());
+    }
+    return n;
+}
+
+void CStdioFile::Write(const void* lpBuf, UINT nCount) {
+    SwitchTo(writing);
+    const char* p = static_cast<const char*>(lpBuf);
+    const char* pEnd = p + nCount;
+    while (p < pEnd) {
+        const char* pLf = m_bText ? static_cast<const char*>(memchr(p, '\n', pEnd - p)) : NULL;
+        PutBytes(p, (pLf ? pLf : pEnd) - p);
+        if (!pLf)
+            break;
+        PutBytes("\r\n", 2);
+        p = pLf + 1;
+    }
+}
+
+ULONGLONG CStdioFile::Seek(LONGLONG lOff, UINT nFrom) {
+    CheckOpen();
+    SyncHandle();
+    ULONGLONG nNewPos = 0;
+    if (LONG lOsError = fileos::Seek(m_hFile, lOff, nFrom, nNewPos))
+        ThrowOsError(lOsError);
+    return nNewPos;
+}
+
+ULONGLONG CStdioFile::GetPosition() const {
+    CheckOpen();
+    if (m_mode == reading)
+        return m_nOrigin + m_nNext;
+    if (m_mode == writing)
+        return m_nOrigin + m_nEnd;
+    ULONGLONG nPos = 0;
+    if (LONG lOsError = fileos::Seek(m_hFile, 0, current, nPos))
+        ThrowOsError(lOsError);
+    return nPos;
+}
+
+ULONGLONG CStdioFile::GetLength() const {
+    CheckOpen();
+    WriteOutPending();
+    ULONGLONG nLength = 0;
+    if (LONG lOsError = fileos::Length(m_hFile, nLength))
+        ThrowOsError(lOsError);
+    return nLength;
+}
+
+void CStdioFile::SetLength(ULONGLONG dwNewLen) {
+    CheckOpen();
+    SyncHandle();
+    if (LONG lOsError = fileos::SetLength(m_hFile, dwNewLen))
+        ThrowOsError(lOsError);
+}
+
+void CStdioFile::Flush() {
+    if (m_hFile != hFileNull)
+        WriteOutPending();
+}
+
+// The handle is closed even when pending bytes cannot be written; that
+// failure is reported afterwards.
+void CStdioFile::Close() {
+    if (m_hFile == hFileNull)
+        return;
+    LONG lOsError = WritePending();
+    CString strFileName = m_strFileName;
+    ResetBuffer();
+    CFile::Close();
+    if (lOsError)
+        AfxThrowFileException(CFileException::OsErrorToException(lOsError), lOsError, strFileName);
+}
+
+void CStdioFile::Abort() {
+    if (m_hFile != hFileNull)
+        WritePending();
+    ResetBuffer();
+    CFile::Abort();
+}
+
+void CStdioFile::SyncHandle() const {
+    if (m_mode == reading && m_nNext < m_nEnd) {
+        ULONGLONG nPos = 0;
+        if (LONG lOsError =
+                fileos::Seek(m_hFile, static_cast<LONGLONG>(m_nOrigin + m_nNext), begin, nPos))
+            ThrowOsError(lOsError);
+    }
+    WriteOutPending();
+    m_mode = idle;
+    m_nNext = m_nEnd = 0;
+}
+
+// Switching between reading and writing goes through the handle's position:
+// the system is asked once per switch, never per call.
+void CStdioFile::SwitchTo(BufferMode mode) {
+    if (m_mode == mode)
+        return;
+    CheckOpen();
+    SyncHandle();
+    if (LONG lOsError = fileos::Seek(m_hFile, 0, current, m_nOrigin))
+        ThrowOsError(lOsError);
+    if (m_pBuffer == NULL) {
+        m_pBuffer = new char[nInitialBufferSize];
+        m_nCapacity = nInitialBufferSize;
+    }
+    m_mode = mode;
+}
+
+// Keeps the unread bytes, moved to the front, and reads more after them.
+// False at the end of the file. The buffer doubles when one line fills it.
+bool CStdioFile::FillBuffer() {
+    size_t nKeep = m_nEnd - m_nNext;
+    if (m_nNext > 0) {
+        memmove(m_pBuffer, m_pBuffer + m_nNext, nKeep);
+        m_nOrigin += m_nNext;
+        m_nNext = 0;
+        m_nEnd = nKeep;
+    }
+    if (m_nEnd == m_nCapacity) {
+        char* pLarger = new char[2 * m_nCapacity];
+        memcpy(pLarger, m_pBuffer, m_nEnd);
+        delete[] m_pBuffer;
+        m_pBuffer = pLarger;
+        m_nCapacity *= 2;
+    }
+    UINT nRead = 0;
+    if (LONG lOsError = fileos::Read(m_hFile, m_pBuffer + m_nEnd,
+                                     static_cast<UINT>(m_nCapacity - m_nEnd), nRead))
+        ThrowOsError(lOsError);
+    m_nEnd += nRead;
+    return nRead > 0;
+}
+
+// The next character read, with CR LF taken as one '\n' in text mode; -1 at
+// the end of the file.
+int CStdioFile::NextChar() {
+    if (m_nNext == m_nEnd && !FillBuffer())
+        return -1;
+    char ch = m_pBuffer[m_nNext++];
+    if (ch == '\r' && m_bText && (m_nNext < m_nEnd || FillBuffer()) && m_pBuffer[m_nNext] == '\n') {
+        ++m_nNext;
+        ch = '\n';
+    }
+    return static_cast<unsigned char>(ch);
+}
+
+void CStdioFile::PutBytes(const char* pData, size_t nCount) {
+    while (nCount > 0) {
+        if (m_nEnd == m_nCapacity)
+            WriteOutPending();
+        size_t nCopy = m_nCapacity - m_nEnd;
+        if (nCopy > nCount)
+            nCopy = nCount;
+        memcpy(m_pBuffer + m_nEnd, pData, nCopy);
+        m_nEnd += nCopy;
+        pData += nCopy;
+        nCount -= nCopy;
+    }
+}
+
+// Pending bytes are dropped when they cannot be written: reporting the
+// failure once is enough, and the position is unknown afterwards.
+LONG CStdioFile::WritePending() const {
+    if (m_mode != writing || m_nEnd == 0)
+        return 0;
+    LONG lOsError = fileos::Write(m_hFile, m_pBuffer, static_cast<UINT>(m_nEnd));
+    m_nOrigin += m_nEnd;
+    m_nEnd = 0;
+    if (lOsError)
+        m_mode = idle;
+    return lOsError;
+}
+
+void CStdioFile::WriteOutPending() const {
+    if (LONG lOsError = WritePending())
+        ThrowOsError(lOsError);
+}
+
+void CStdioFile::ResetBuffer() {
+    m_mode = idle;
+    m_nNext = m_nEnd = 0;
+    m_nOrigin = 0;
+}

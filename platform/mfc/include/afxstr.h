@@ -1,0 +1,182 @@
+// CString: the framework's 8-bit character string with value semantics.
+//
+// The object is a single pointer to the characters; the length and the
+// capacity sit in a small header just before them. Every empty string points
+// at one shared, never written block, so constructing, clearing or copying an
+// empty string allocates nothing. Appends grow the capacity geometrically.
+#pragma once
+
+#include "afxver_.h"
+
+class AFX_FW_API CString {
+public:
+    CString();
+    CString(const CString& stringSrc);
+    CString(CString&& stringSrc) noexcept;
+    CString(LPCTSTR lpsz);
+    CString(LPCTSTR lpch, int nLength);
+    explicit CString(TCHAR ch, int nRepeat = 1);
+    ~CString();
+
+    CString& operator=(const CString& stringSrc);
+    CString& operator=(CString&& stringSrc) noexcept;
+    CString& operator=(LPCTSTR lpsz);
+    CString& operator=(TCHAR ch);
+
+    CString& operator+=(const CString& string);
+    CString& operator+=(LPCTSTR lpsz);
+    CString& operator+=(TCHAR ch);
+
+    int GetLength() const { return GetData()->nDataLength; }
+    bool IsEmpty() const { return GetData()->nDataLength == 0; }
+    void Empty();
+    LPCTSTR GetString() const { return m_pszData; }
+    operator LPCTSTR() const { return m_pszData; }
+
+    // Character access; an index outside 0 .. GetLength()-1 throws
+    // CInvalidArgException.
+    TCHAR GetAt(int nIndex) const;
+    TCHAR operator[](int nIndex) const { return GetAt(nIndex); }
+    void SetAt(int nIndex, TCHAR ch);
+
+    int Compare(LPCTSTR lpsz) const;
+    int CompareNoCase(LPCTSTR lpsz) const;
+
+    // Extraction clamps its arguments to the string instead of failing.
+    CString Left(int nCount) const;
+    CString Right(int nCount) const;
+    CString Mid(int nFirst) const;
+    CString Mid(int nFirst, int nCount) const;
+    CString SpanIncluding(LPCTSTR lpszCharSet) const;
+    CString SpanExcluding(LPCTSTR lpszCharSet) const;
+    CString Tokenize(LPCTSTR pszTokens, int& iStart) const;
+
+    // Searches return a zero-based index or -1; a start at or past the end
+    // finds nothing.
+    int Find(TCHAR ch, int nStart = 0) const;
+    int Find(LPCTSTR lpszSub, int nStart = 0) const;
+    int ReverseFind(TCHAR ch) const;
+    int FindOneOf(LPCTSTR lpszCharSet) const;
+
+    int Replace(TCHAR chOld, TCHAR chNew);
+    int Replace(LPCTSTR lpszOld, LPCTSTR lpszNew);
+    int Remove(TCHAR ch);
+    int Insert(int nIndex, TCHAR ch);
+    int Insert(int nIndex, LPCTSTR psz);
+    int Delete(int nIndex, int nCount = 1);
+
+    // Case mapping follows the C locale: only A-Z and a-z change.
+    CString& MakeUpper();
+    CString& MakeLower();
+    CString& MakeReverse();
+
+    // Whitespace is the C locale's: space, \t, \n, \v, \f and \r.
+    CString& Trim();
+    CString& Trim(TCHAR chTarget);
+    CString& Trim(LPCTSTR pszTargets);
+    CString& TrimLeft();
+    CString& TrimLeft(TCHAR chTarget);
+    CString& TrimLeft(LPCTSTR pszTargets);
+    CString& TrimRight();
+    CString& TrimRight(TCHAR chTarget);
+    CString& TrimRight(LPCTSTR pszTargets);
+
+    void Format(LPCTSTR lpszFormat, ...) AFX_PRINTF_FMT(2, 3);
+    void FormatV(LPCTSTR lpszFormat, va_list argList);
+    void AppendFormat(LPCTSTR lpszFormat, ...) AFX_PRINTF_FMT(2, 3);
+    void AppendFormatV(LPCTSTR lpszFormat, va_list argList);
+
+    // Direct access to the characters. The buffer holds at least the
+    // requested count plus a terminator until the next change of the string.
+    LPTSTR GetBuffer();
+    LPTSTR GetBuffer(int nMinBufLength);
+    LPTSTR GetBufferSetLength(int nNewLength);
+    void ReleaseBuffer(int nNewLength = -1);
+    void ReleaseBufferSetLength(int nNewLength);
+
+    friend AFX_FW_API CString operator+(const CString& string1, const CString& string2);
+    friend AFX_FW_API CString operator+(const CString& string, LPCTSTR lpsz);
+    friend AFX_FW_API CString operator+(LPCTSTR lpsz, const CString& string);
+    friend AFX_FW_API CString operator+(const CString& string, TCHAR ch);
+    friend AFX_FW_API CString operator+(TCHAR ch, const CString& string);
+    friend AFX_FW_API CString operator+(CString&& string1, const CString& string2);
+    friend AFX_FW_API CString operator+(CString&& string, LPCTSTR lpsz);
+    friend AFX_FW_API CString operator+(CString&& string, TCHAR ch);
+
+private:
+    struct Data {
+        int nDataLength;
+        int nAllocLength; // 0 only for the shared empty block
+    };
+
+    Data* GetData() const { return reinterpret_cast<Data*>(m_pszData) - 1; }
+    bool IsShared() const { return GetData()->nAllocLength == 0; }
+    bool Overlaps(LPCTSTR p) const;
+    void Assign(LPCTSTR p, int n);
+    void Append(LPCTSTR p, int n);
+    void Concat(LPCTSTR p1, int n1, LPCTSTR p2, int n2);
+    void FormatAt(int nOffset, LPCTSTR lpszFormat, va_list argList);
+    void Reserve(int nCapacity);
+    void Grow(int nLength);
+    void SetLength(int nLength);
+    CString& DropLeft(int nCount);
+    CString& KeepLeft(int nCount);
+    void Release();
+
+    LPTSTR m_pszData;
+};
+
+inline bool operator==(const CString& s1, const CString& s2) {
+    return s1.GetLength() == s2.GetLength() && s1.Compare(s2) == 0;
+}
+inline bool operator==(const CString& s1, LPCTSTR s2) {
+    return s1.Compare(s2) == 0;
+}
+inline bool operator==(LPCTSTR s1, const CString& s2) {
+    return s2.Compare(s1) == 0;
+}
+inline bool operator!=(const CString& s1, const CString& s2) {
+    return !(s1 == s2);
+}
+inline bool operator!=(const CString& s1, LPCTSTR s2) {
+    return s1.Compare(s2) != 0;
+}
+inline bool operator!=(LPCTSTR s1, const CString& s2) {
+    return s2.Compare(s1) != 0;
+}
+inline bool operator<(const CString& s1, const CString& s2) {
+    return s1.Compare(s2) < 0;
+}
+inline bool operator<(const CString& s1, LPCTSTR s2) {
+    return s1.Compare(s2) < 0;
+}
+inline bool operator<(LPCTSTR s1, const CString& s2) {
+    return s2.Compare(s1) > 0;
+}
+inline bool operator>(const CString& s1, const CString& s2) {
+    return s1.Compare(s2) > 0;
+}
+inline bool operator>(const CString& s1, LPCTSTR s2) {
+    return s1.Compare(s2) > 0;
+}
+inline bool operator>(LPCTSTR s1, const CString& s2) {
+    return s2.Compare(s1) < 0;
+}
+inline bool operator<=(const CString& s1, const CString& s2) {
+    return s1.Compare(s2) <= 0;
+}
+inline bool operator<=(const CString& s1, LPCTSTR s2) {
+    return s1.Compare(s2) <= 0;
+}
+inline bool operator<=(LPCTSTR s1, const CString& s2) {
+    return s2.Compare(s1) >= 0;
+}
+inline bool operator>=(const CString& s1, const CString& s2) {
+    return s1.Compare(s2) >= 0;
+}
+inline bool operator>=(const CString& s1, LPCTSTR s2) {
+    return s1.Compare(s2) >= 0;
+}
+inline bool operator>=(LPCTSTR s1, const CString& s2) {
+    return s2.Compare(s1) <= 0;
+}

@@ -1,0 +1,36 @@
+// Uses a little of every installed piece through the umbrella header; fails
+// when anything did not link, load or cross the module boundary.
+#include <dovuv32.h>
+
+#include <cstdio>
+
+int main() {
+    int failures = 0;
+    auto check = [&failures](bool ok, const char* what) {
+        std::printf("%s %s\n", ok ? "ok  " : "FAIL", what);
+        failures += ok ? 0 : 1;
+    };
+
+    check(aibaseState.GetPrecision() == 4, "the exported global holds precision 4");
+    check(rvFormatValue(2.5, 4) == "2.5000", "value text");
+
+    FileFilter filter(CString("A|*.a|B|*.b||"));
+    check(filter.GetFilter(1) == "B|*.b", "filter entries");
+    NPair range = filter.GetRange(0);
+    check(range.m_first == 0 && range.m_second == 4, "dezu32 pairs");
+
+    CString path = "c:\\x\\y\\f.txt";
+    check(rvGetRelativePath(path, "c:\\x\\z") == "..\\y\\f.txt", "relative paths");
+
+    RVTxtFile file;
+    check(file.IsKindOf(RUNTIME_CLASS(CStdioFile)), "run-time classes across modules");
+    try {
+        AfxThrowInvalidArgException();
+    } catch (CException* e) {
+        check(e->IsKindOf(RUNTIME_CLASS(CInvalidArgException)), "framework exceptions");
+        e->Delete();
+    }
+
+    std::printf("%d passed, %d failed\n", 7 - failures, failures);
+    return failures == 0 ? 0 : 1;
+}

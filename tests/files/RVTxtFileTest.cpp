@@ -1,0 +1,243 @@
+#include <afx.h>
+#include <gtest/gtest.h>
+
+#include "RVTxtFile.h"
+#include "RVTxtFileExcept.h"
+#include "TempFolder.h"
+
+namespace {
+
+// Opens the line model up to the tests, and lets them make cuts fail.
+class TxtFile : public RVTxtFile {
+public:
+    void SetLength(ULONGLONG dwNewLen) override {
+        if (nFailCuts-- > 0)
+            AfxThrowFileException(CFileException::diskFull);
+        RVTxtFile::SetLength(dwNewLen);
+    }
+    int nFailCuts = 0;
+    int Line() const { return m_nLine; }
+    int Col() const { return m_nCol; }
+    void SetCol(int nCol) { m_nCol = nCol; }
+    ULONGLONG CurPos() const { return m_posCurLine; }
+    ULONGLONG PrevPos() const { return m_posPrevLine; }
+    CString CurLine() const { return m_strCurLine; }
+};
+
+class RVTxtFileTest : public ::testing::Test {
+protected:
+    // Writes the bytes to a.txt and opens it for reading and writing.
+    void OpenWith(const std::string& bytes) {
+        tmp.Write("a.txt", bytes);
+        file.SetFileName(Name().c_str());
+        EXPECT_TRUE(file.Open());
+    }
+    // The stored bytes once the file is closed.
+    std::string Stored() {
+        file.Close();
+        return tmp.Read("a.txt");
+    }
+    std::string Name() const { return tmp / "a.txt"; }
+
+    TempFolder tmp;
+    TxtFile file;
+};
+
+const BYTE* Bytes(const char* text) {
+    return reinterpret_cast<const BYTE*>(text);
+}
+
+TEST_F(RVTxtFileTest, ReadsLinesWithTheirStartPositions) {
+    OpenWith("one\r\ntwo\n\r\nthree");
+    const char* lines[] = {"one", "two", "", "three"};
+    const ULONGLONG starts[] = {0, 5, 9, 11};
+    for (int i = 0; i < 4; ++i) {
+        file.SetCol(2);
+        ASSERT_EQ(1, file.ReadString());
+        EXPECT_EQ(CString(lines[i]), file.CurLine());
+        EXPECT_EQ(starts[i], file.CurPos());
+        EXPECT_EQ(i == 0 ? ~0ULL : starts[i - 1], file.PrevPos());
+        EXPECT_EQ(i + 1, file.Line());
+        EXPECT_EQ(0, file.Col());
+    }
+    EXPECT_EQ(0, file.ReadString());
+    EXPECT_EQ(16u, file.CurPos());
+    EXPECT_EQ(11u, file.PrevPos());
+    EXPECT_EQ(4, file.Line());
+
+    file.ResetPosn();
+    EXPECT_EQ(0, file.Line());
+    ASSERT_EQ(1, file.ReadString());
+    EXPECT_EQ(CString("one"), file.CurLine());
+    file.Reset();
+    EXPECT_EQ(~0ULL, file.CurPos());
+    EXPECT_TRUE(file.CurLine().IsEmpty());
+}
+
+TEST_F(RVTxtFileTest, GetCurStringClampsTheColumn) {
+    OpenWith("abcdef\r\n");
+    file.ReadString();
+    const std::pair<int, const char*> cases[] = {{2, "cdef"}, {6, ""}, {9, ""}, {-1, "abcdef"}};
+    for (const auto& c : cases) {
+        file.SetCol(c.first);
+        EXPECT_EQ(CString(c.second), file.GetCurString()) << c.first;
+    }
+}
+
+TEST_F(RVTxtFileTest, GetLineCountAndWriteStringCounting) {
+    tmp.Write("b.txt", "a\r\nb");
+    tmp.Write("c.txt", "");
+    EXPECT_EQ(2, RVTxtFile::GetLineCount((tmp / "b.txt").c_str()));
+    EXPECT_EQ(0, RVTxtFile::GetLineCount((tmp / "c.txt").c_str()));
+    EXPECT_EQ(-1, RVTxtFile::GetLineCount((tmp / "missing.txt").c_str()));
+
+    OpenWith("");
+    file.WriteString("no line end");
+    file.WriteString("two\nlines\n");
+    EXPECT_EQ(2, file.Line());
+    EXPECT_EQ("no line endtwo\r\nlines\r\n", Stored());
+}
+
+TEST_F(RVTxtFileTest, Find2ReportsTheStartOfTheStoppingLine) {
+    OpenWith("key=1\r\nkey=2\r\nother\r\nkey=3\r\n");
+    int nCol = -7, nLine = -7;
+    EXPECT_EQ(0, file.Find2("=1", true, &nCol, &nLine));
+    EXPECT_EQ(3, nCol);
+    EXPECT_EQ(0, nLine);
+    // The next search begins after the current line; its first line matching
+    // still gives that line's own start.
+    EXPECT_EQ(7, file.Find2("key", true, &nCol, &nLine));
+    EXPECT_EQ(1, nLine);
+    EXPECT_EQ(14, file.Find2("key", false, &nCol, &nLine));
+    EXPECT_EQ(-1, nCol);
+    EXPECT_EQ(2, nLine);
+    EXPECT_EQ(-1, file.Find("missing", NULL));
+
+    file.ResetPosn();
+    EXPECT_EQ(-1, file.Find2("e", false, NULL, NULL)); // every line holds it
+}
+
+TEST_F(RVTxtFileTest, FindNextWalksColumnsAndLines) {
+    OpenWith("a<b>\r\nplain\r\n<c>\r\n");
+    file.ReadString();
+    int nCol = -7;
+    EXPECT_EQ(0, file.FindNext("<", &nCol, false));
+    EXPECT_EQ(1, nCol);
+    EXPECT_EQ(1, file.Col());
+    EXPECT_EQ(0, file.FindNext(">", &nCol, true)); // ends the line: moves on
+    EXPECT_EQ(3, nCol);
+    EXPECT_EQ(2, file.Line());
+    EXPECT_EQ(0, file.Col());
+    EXPECT_EQ(18, file.FindNext("c", &nCol, true)); // just after "<c>\r\n"
+    EXPECT_EQ(1, nCol);
+    EXPECT_EQ(2, file.Col());
+    EXPECT_EQ(-1, file.FindNext("<", NULL, false));
+    EXPECT_EQ(-1, file.FindNext(NULL, NULL, false));
+}
+
+TEST_F(RVTxtFileTest, RangeReplaceMovesTheRestAsStored) {
+    const std::string rest = "\r\nbare\nlf\r\n\rcr";
+    OpenWith("head01\r\n4567\n9" + rest);
+    ASSERT_TRUE(file.Replace(4, 14, Bytes("xyz"), 3));
+    EXPECT_EQ("headxyz" + rest, Stored());
+
+    const std::string before = "0123456789\r\n";
+    for (auto range : {std::make_pair(0, 12), std::make_pair(5, 4), std::make_pair(-1, 3)}) {
+        OpenWith(before);
+        EXPECT_FALSE(file.Replace(range.first, range.second, Bytes("x"), 1));
+        EXPECT_EQ(before, Stored());
+    }
+}
+
+TEST_F(RVTxtFileTest, ReplaceAtThePositionKeepsBareLineFeeds) {
+    OpenWith("one\ntwo\nthree\n");
+    file.Seek(4, CFile::begin);
+    ASSERT_TRUE(file.Replace(3, CString("2\r\n2")));
+    EXPECT_EQ(file.GetLength(), file.GetPosition());
+    EXPECT_FALSE(file.Replace(1, Bytes("x"), 1)); // nothing left to replace
+    EXPECT_EQ("one\n2\r\n2\nthree\n", Stored());
+
+    OpenWith("only");
+    ASSERT_TRUE(file.Replace(4, CString("whole")));
+    EXPECT_EQ("whole", Stored());
+}
+
+TEST_F(RVTxtFileTest, ReplaceCurrentLineKeepsTheReaderOnTheFollowingLine) {
+    OpenWith("first\r\nmid\r\nlast\nend");
+    EXPECT_FALSE(file.ReplaceCurrentLine("none read yet"));
+    file.ReadString();
+    file.ReadString();
+    ASSERT_TRUE(file.ReplaceCurrentLine("middle line"));
+    EXPECT_EQ(CString("middle line"), file.CurLine());
+    ASSERT_TRUE(file.ReplaceCurrentLine("m")); // replaces the new text, not 3 bytes of it
+    ASSERT_EQ(1, file.ReadString());
+    EXPECT_EQ(CString("last"), file.CurLine());
+    ASSERT_TRUE(file.ReplaceCurrentLine(""));
+    ASSERT_EQ(1, file.ReadString());
+    EXPECT_EQ(CString("end"), file.CurLine());
+    EXPECT_EQ("first\r\nm\r\n\nend", Stored());
+}
+
+TEST_F(RVTxtFileTest, FailedReplacementLeavesTheFileAsItWas) {
+    const std::string bytes = "line one\r\nline two\nend\r\n";
+    for (const char* text : {"1", "a much longer line"}) {
+        OpenWith(bytes);
+        file.ReadString();
+        file.nFailCuts = 1; // the cut after the write fails
+        EXPECT_FALSE(file.ReplaceCurrentLine(text));
+        EXPECT_EQ(10u, file.GetPosition());
+        EXPECT_EQ(bytes, Stored());
+    }
+
+    tmp.Write("a.txt", bytes);
+    ASSERT_TRUE(file.Open2(true)); // every write fails
+    file.ReadString();
+    EXPECT_FALSE(file.Replace(0, 4, Bytes("LINE!!"), 6));
+    EXPECT_FALSE(file.Replace(2, Bytes("x"), 1));
+    EXPECT_FALSE(file.ReplaceCurrentLine("another"));
+    EXPECT_FALSE(file.Empty());
+    EXPECT_EQ(10u, file.GetPosition());
+    EXPECT_EQ(bytes, Stored());
+    EXPECT_FALSE(file.Replace(0, 1, Bytes("x"), 1)); // closed
+    EXPECT_FALSE(file.Empty());
+}
+
+TEST_F(RVTxtFileTest, CheckAddNewLineEndFileAppendsOnlyWhenMissing) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "\r\n"}, {"a\r\n", "a\r\n"}, {"a\n", "a\n\r\n"}, {"a", "a\r\n"}};
+    for (const auto& c : cases) {
+        tmp.Write("a.txt", c.first);
+        EXPECT_EQ(c.first != c.second, file.CheckAddNewLineEndFile(Name().c_str()));
+        EXPECT_EQ(c.second, tmp.Read("a.txt"));
+    }
+    EXPECT_FALSE(file.CheckAddNewLineEndFile((tmp / "missing.txt").c_str()));
+    EXPECT_FALSE(file.CheckAddNewLineEndFile(NULL)); // nothing open
+
+    OpenWith("x\r\ny");
+    file.ReadString();
+    EXPECT_TRUE(file.CheckAddNewLineEndFile(NULL));
+    ASSERT_EQ(1, file.ReadString());
+    EXPECT_EQ(CString("y"), file.CurLine());
+    EXPECT_TRUE(file.Empty());
+    EXPECT_EQ(0u, file.GetLength());
+    EXPECT_EQ("", Stored());
+}
+
+TEST(RVTxtFileExceptTest, IsThrownAsAFrameworkException) {
+    try {
+        throw new RVTxtFileExcept("Missing closing tag", "here @1", 12);
+    } catch (CException* e) {
+        ASSERT_TRUE(e->IsKindOf(RUNTIME_CLASS(RVTxtFileExcept)));
+        auto* p = static_cast<RVTxtFileExcept*>(e);
+        EXPECT_EQ(CString("Missing closing tag"), p->m_strMessage);
+        EXPECT_EQ(CString("here @1"), p->m_strWhere);
+        EXPECT_EQ(12, p->m_nLine);
+        e->Delete();
+    }
+    RVTxtFileExcept none;
+    EXPECT_EQ(-1, none.m_nLine);
+    EXPECT_TRUE(none.m_strMessage.IsEmpty() && none.m_strWhere.IsEmpty());
+    EXPECT_TRUE(RVTxtFile().IsKindOf(RUNTIME_CLASS(CStdioFile)));
+}
+
+} // namespace

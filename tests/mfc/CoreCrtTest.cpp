@@ -1,0 +1,66 @@
+// sprintf_s and sscanf_s as <afx.h> makes them available.
+#include <afx.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+TEST(CoreCrt, SprintfWritesWithinTheBuffer) {
+    char sz[8];
+    EXPECT_EQ(6, sprintf_s(sz, sizeof sz, "%6.*f", 2, 3.14159));
+    EXPECT_STREQ("  3.14", sz);
+    EXPECT_EQ(7, sprintf_s(sz, "%7d", -42));
+    EXPECT_STREQ("    -42", sz);
+}
+
+// On Win32 these go to the C runtime's invalid-parameter handler; this is the
+// behaviour our own implementation gives when that handler returns.
+#ifndef _WIN32
+TEST(CoreCrt, SprintfOverflowLeavesAnEmptyString) {
+    char sz[16];
+    memset(sz, 'x', sizeof sz);
+    EXPECT_EQ(-1, sprintf_s(sz, 8, "%s", "12345678"));
+    EXPECT_STREQ("", sz);
+    EXPECT_EQ(std::string(8, 'x'), std::string(sz + 8, 8));
+    EXPECT_EQ(-1, sprintf_s(NULL, 4, "x"));
+}
+
+TEST(CoreCrt, SscanfRejectsAFieldLongerThanItsBuffer) {
+    char sz[4] = "xyz";
+    int n = 0;
+    EXPECT_EQ(1, sscanf_s("7 toolong", "%d %s", &n, sz, 4u));
+    EXPECT_EQ(7, n);
+    EXPECT_STREQ("", sz);
+    EXPECT_EQ(0, sscanf_s("abcd", "%[a-z]", sz, 4u));
+    EXPECT_EQ(0, sscanf_s("ab", "%3c", sz, 2u));
+}
+#endif
+
+TEST(CoreCrt, SscanfConvertsWithSizes) {
+    int i = 0;
+    double d = 0;
+    float f = 0;
+    char word[8], ch[2], set[8];
+    EXPECT_EQ(7, sscanf_s("  -12 2.5e1 0.5 word xy 42abc", "%d %lf %f %s %c %*c %2d%[a-z]", &i, &d,
+                          &f, word, 8u, ch, 2u, &i, set, 8u));
+    EXPECT_EQ(42, i);
+    EXPECT_DOUBLE_EQ(25.0, d);
+    EXPECT_FLOAT_EQ(0.5f, f);
+    EXPECT_STREQ("word", word);
+    EXPECT_EQ('x', ch[0]);
+    EXPECT_STREQ("abc", set);
+
+    // A width within the buffer reads a field in parts.
+    char part[8];
+    int nUsed = 0;
+    EXPECT_EQ(1, sscanf_s("abcdef", "%3s%n", part, 8u, &nUsed));
+    EXPECT_STREQ("abc", part);
+    EXPECT_EQ(3, nUsed);
+    EXPECT_EQ(1, sscanf_s("abc", "%s", part, 4u)); // exactly fits
+
+    EXPECT_EQ(1, sscanf_s("3.75", "%lf", &d));
+    EXPECT_DOUBLE_EQ(3.75, d);
+    EXPECT_EQ(0, sscanf_s("x1", "%d", &i));
+    EXPECT_EQ(EOF, sscanf_s("   ", "%d", &i));
+    EXPECT_EQ(1, sscanf_s("5%", "%d%%", &i));
+}

@@ -1,0 +1,134 @@
+// CFileFind: patterns, the look-ahead of FindNextFile, and the paths built.
+#include <afx.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "TempFolder.h"
+
+namespace {
+
+std::string Str(const CString& s) {
+    return std::string(s.GetString(), s.GetLength());
+}
+
+// The names found, sorted (the order is the file system's). A name taken
+// twice would show a FindNextFile that went on past the last entry.
+std::vector<std::string> Names(const std::string& pattern) {
+    std::vector<std::string> names;
+    CFileFind finder;
+    BOOL more = finder.FindFile(pattern.c_str());
+    while (more) {
+        more = finder.FindNextFile();
+        names.push_back(Str(finder.GetFileName()));
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+using Names_t = std::vector<std::string>;
+
+// Runs a test with the current folder set to another one.
+class CurrentFolder {
+public:
+    explicit CurrentFolder(const std::filesystem::path& path)
+        : m_saved(std::filesystem::current_path()) {
+        std::filesystem::current_path(path);
+    }
+    ~CurrentFolder() { std::filesystem::current_path(m_saved); }
+
+private:
+    std::filesystem::path m_saved;
+};
+
+class FileFindTest : public testing::Test {
+protected:
+    void SetUp() override {
+        folder.Write("a.txt", "12345");
+        folder.Write("B.TXT", "");
+        folder.Write("ab.txt.bak", "");
+        folder.Write("noext", "");
+        folder.MakeFolder("sub");
+        folder.Write("sub/inner.txt", "");
+    }
+    std::string In(const std::string& name) { return folder / "" + name; }
+    TempFolder folder;
+};
+
+} // namespace
+
+TEST_F(FileFindTest, WildcardsMatchAsOnWindows) {
+    EXPECT_EQ(Names(In("*.*")),
+              (Names_t{".", "..", "B.TXT", "a.txt", "ab.txt.bak", "noext", "sub"}));
+    EXPECT_EQ(Names(In("*")), Names(In("*.*")));
+    EXPECT_EQ(Names(In("*.txt")), (Names_t{"B.TXT", "a.txt"}));
+    EXPECT_EQ(Names(In("?.txt")), (Names_t{"B.TXT", "a.txt"}));
+    EXPECT_EQ(Names(In("a*t")), (Names_t{"a.txt"}));
+    EXPECT_EQ(Names(In("noext.*")), (Names_t{"noext"}));
+    EXPECT_EQ(Names(In("sub")), (Names_t{"sub"}));
+    EXPECT_EQ(Names(In("sub\\*.txt")), (Names_t{"inner.txt"}));
+    EXPECT_EQ(Names(In("*.doc")), Names_t{});
+    EXPECT_EQ(Names(folder / "missing" + "\\*.*"), Names_t{});
+}
+
+TEST_F(FileFindTest, DescribesTheCurrentEntry) {
+    CFileFind finder;
+    ASSERT_TRUE(finder.FindFile(In("a.txt").c_str()));
+    EXPECT_EQ(Str(finder.GetFileName()), "");
+    // The only match is also the last: FindNextFile makes it current and
+    // says that nothing follows.
+    EXPECT_FALSE(finder.FindNextFile());
+    EXPECT_EQ(Str(finder.GetFileName()), "a.txt");
+    EXPECT_EQ(Str(finder.GetFileTitle()), "a");
+    EXPECT_EQ(finder.GetLength(), 5u);
+    EXPECT_FALSE(finder.IsDirectory());
+    EXPECT_FALSE(finder.IsDots());
+    EXPECT_EQ(Str(finder.GetRoot()), folder.Path().string());
+    EXPECT_EQ(Str(finder.GetFilePath()), folder / "a.txt");
+
+    BOOL more = finder.FindFile(In("*.*").c_str());
+    int dots = 0, folders = 0;
+    while (more) {
+        more = finder.FindNextFile();
+        dots += finder.IsDots();
+        folders += finder.MatchesMask(FILE_ATTRIBUTE_DIRECTORY) != 0;
+        EXPECT_EQ(finder.IsDirectory(), Str(finder.GetFileName()) == "sub" || finder.IsDots());
+    }
+    EXPECT_EQ(dots, 2);
+    EXPECT_EQ(folders, 3);
+    finder.Close();
+    EXPECT_EQ(Str(finder.GetFileName()), "");
+}
+
+TEST_F(FileFindTest, RelativePatternsUseTheCurrentFolder) {
+    CurrentFolder current(folder.Path() / "sub");
+    EXPECT_EQ(Names("*.*"), (Names_t{".", "..", "inner.txt"}));
+    CFileFind finder;
+    ASSERT_TRUE(finder.FindFile());
+    EXPECT_TRUE(finder.FindNextFile());
+    EXPECT_EQ(Str(finder.GetRoot()), (folder.Path() / "sub").string());
+    ASSERT_TRUE(finder.FindFile("..\\a.*"));
+    finder.FindNextFile();
+    EXPECT_EQ(Str(finder.GetRoot()), folder.Path().string());
+    EXPECT_EQ(Str(finder.GetFilePath()), folder / "a.txt");
+    ASSERT_TRUE(finder.FindFile("inner.txt"));
+    finder.FindNextFile();
+    EXPECT_EQ(Str(finder.GetFilePath()), (folder.Path() / "sub" / "inner.txt").string());
+}
+
+TEST(FileFind, RootFolderHasNoDots) {
+    CFileFind finder;
+    std::string root = std::filesystem::current_path().root_path().string();
+    BOOL more = finder.FindFile((root + "*").c_str());
+    ASSERT_TRUE(more);
+    while (more) {
+        more = finder.FindNextFile();
+        EXPECT_FALSE(finder.IsDots());
+        EXPECT_EQ(Str(finder.GetFilePath()), root + Str(finder.GetFileName()));
+    }
+    EXPECT_EQ(Str(finder.GetRoot()), root);
+}

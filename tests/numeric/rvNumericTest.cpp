@@ -1,0 +1,88 @@
+#include "rvNumeric.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+TEST(rvNumeric, SensitivityIsTheReciprocalPowerOfTen) {
+    EXPECT_EQ(rvSensitivity(4), 1.0 / 10000.0);
+    EXPECT_EQ(rvSensitivity(4), 0.0001);
+    EXPECT_EQ(rvSensitivity(0), 1.0);
+    EXPECT_EQ(rvSensitivity(-2), 100.0);
+}
+
+TEST(rvNumeric, TruncateFloorsAtTheDigit) {
+    EXPECT_EQ(rvTruncate(1.239, 2), 1.23);
+    EXPECT_EQ(rvTruncate(1.23, 2), 1.23); // 1.23 * 100 is just below 123
+    EXPECT_EQ(rvTruncate(-1.234, 2), -1.24);
+    EXPECT_EQ(rvTruncate(-0.0001, 2), -0.01);
+    EXPECT_EQ(rvTruncate(2.0, 3), 2.0);
+    EXPECT_EQ(rvTruncate(5.55, 0), 5.0);
+    EXPECT_EQ(rvTruncate(1234.0, -2), 1200.0);
+}
+
+TEST(rvNumeric, TruncateKeepsValuesWithNothingToCut) {
+    EXPECT_EQ(rvTruncate(1e300, 10), 1e300); // the product overflows
+    EXPECT_EQ(rvTruncate(1.5, 400), 1.5);    // so does 10^400
+    EXPECT_EQ(rvTruncate(123456789.123, 9), 123456789.123);
+    EXPECT_EQ(rvTruncate(0.5, -400), 0.0);
+}
+
+TEST(rvNumeric, StrictParseWantsADigitForZero) {
+    double v = -1.0;
+    const char* const bad[] = {"", "  \t", "abc", ".0", "-0", "+0", "nan", nullptr};
+    for (const char* text : bad) {
+        EXPECT_FALSE(rvParseReal(text, v)) << (text ? text : "null");
+        EXPECT_EQ(v, 0.0);
+    }
+    EXPECT_FALSE(rvParseReal("12abc", v));
+    EXPECT_EQ(v, 12.0);
+    EXPECT_TRUE(rvParseReal(" 0.000 \t", v));
+    EXPECT_EQ(v, 0.0);
+    EXPECT_TRUE(rvParseReal("00", v));
+    EXPECT_TRUE(rvParseReal("\t-2.5e3 ", v));
+    EXPECT_EQ(v, -2500.0);
+}
+
+TEST(rvNumeric, LenientParseTakesEmptyAsZero) {
+    double v = -1.0;
+    for (const char* zero : {"", "   ", ".0", "-0"}) {
+        v = -1.0;
+        EXPECT_TRUE(rvParseRealLenient(zero, v)) << zero;
+        EXPECT_EQ(v, 0.0);
+    }
+    EXPECT_FALSE(rvParseRealLenient("abc", v));
+    EXPECT_FALSE(rvParseRealLenient("1.5x", v));
+    EXPECT_EQ(v, 1.5);
+    EXPECT_FALSE(rvParseRealLenient("nan", v));
+}
+
+TEST(rvNumeric, FormatShowsFixedDecimals) {
+    EXPECT_STREQ(rvFormatValue(2.5, 4), "2.5000");
+    EXPECT_STREQ(rvFormatValue(-0.25, 4), "-0.2500");
+    EXPECT_STREQ(rvFormatValue(3.14159, 2), "3.14");
+    EXPECT_STREQ(rvFormatValue(3.14159, 0), "3");
+    EXPECT_STREQ(rvFormatValue(3.14159, -3), "3");
+    EXPECT_STREQ(rvFormatValue(-0.00004, 4), "0.0000");
+    EXPECT_STREQ(rvFormatValue(-0.4, 0), "0");
+    EXPECT_STREQ(rvFormatValue(1e25, 4), "10000000000000000905969664.0000"); // 31 characters
+}
+
+TEST(rvNumeric, FormatNeverCutsANumber) {
+    EXPECT_STREQ(rvFormatValue(1e300, 4), "1.0000e+300");
+    const double values[] = {-1e300, -1e25, 2.5, -1.2345678901234567e-200, 1.7976931348623157e308};
+    for (double value : values) {
+        for (int precision : {4, 12, 25, 40, 1000}) {
+            char text[RV_VALUE_TEXT_SIZE];
+            const int length = rvFormatValue(text, value, precision);
+            EXPECT_EQ(length, static_cast<int>(std::strlen(text)));
+            EXPECT_LE(length, 31);
+            double back = 0.0;
+            ASSERT_TRUE(rvParseReal(text, back)) << text;
+            if (std::strchr(text, 'e') != nullptr) {
+                EXPECT_NEAR(back / value, 1.0, 1e-4) << text;
+            }
+        }
+    }
+}

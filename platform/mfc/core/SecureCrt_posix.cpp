@@ -45,8 +45,8 @@ extern "C" int sprintf_s(char* buffer, size_t sizeOfBuffer, const char* format, 
 
 namespace {
 
-// One conversion specification of a scanf format.
-struct ScanSpec {
+// One conversion field of a scanf format.
+struct ScanField {
     const char* begin; // at '%'
     const char* end;   // just past the conversion character (or the set's ']')
     bool bSuppress;
@@ -56,23 +56,23 @@ struct ScanSpec {
     const char* set; // for '[': from '[' to the end
 };
 
-// Parses the specification at p ('%'); false for a malformed one.
-bool ParseSpec(const char* p, ScanSpec& spec) {
-    spec.begin = p++;
-    spec.bSuppress = *p == '*';
-    if (spec.bSuppress)
+// Parses the field at p ('%'); false for a malformed one.
+bool ParseField(const char* p, ScanField& field) {
+    field.begin = p++;
+    field.bSuppress = *p == '*';
+    if (field.bSuppress)
         ++p;
-    spec.nWidth = 0;
+    field.nWidth = 0;
     while (isdigit(static_cast<unsigned char>(*p)))
-        spec.nWidth = spec.nWidth * 10 + (*p++ - '0');
-    spec.length.clear();
+        field.nWidth = field.nWidth * 10 + (*p++ - '0');
+    field.length.clear();
     while (*p != '\0' && strchr("hlLjzt", *p) != NULL)
-        spec.length += *p++;
-    spec.conversion = *p;
+        field.length += *p++;
+    field.conversion = *p;
     if (*p == '\0')
         return false;
-    spec.set = p++;
-    if (spec.conversion == '[') {
+    field.set = p++;
+    if (field.conversion == '[') {
         if (*p == '^')
             ++p;
         if (*p == ']')
@@ -83,7 +83,7 @@ bool ParseSpec(const char* p, ScanSpec& spec) {
             return false;
         ++p;
     }
-    spec.end = p;
+    field.end = p;
     return true;
 }
 
@@ -93,8 +93,8 @@ const char* SkipSpace(const char* s) {
     return s;
 }
 
-void StoreCount(const ScanSpec& spec, void* pDest, ptrdiff_t n) {
-    const std::string& len = spec.length;
+void StoreCount(const ScanField& field, void* pDest, ptrdiff_t n) {
+    const std::string& len = field.length;
     if (len == "hh")
         *static_cast<signed char*>(pDest) = static_cast<signed char>(n);
     else if (len == "h")
@@ -126,24 +126,24 @@ int ScanOne(const char* s, const std::string& format, void* pDest) {
 }
 
 // Whether the field just read into a full buffer would have gone on.
-bool FieldContinues(const ScanSpec& spec, const char* next) {
+bool FieldContinues(const ScanField& field, const char* next) {
     if (*next == '\0')
         return false;
-    if (spec.conversion == 's')
+    if (field.conversion == 's')
         return !isspace(static_cast<unsigned char>(*next));
-    std::string oneMore = "%*1" + std::string(spec.set, spec.end);
+    std::string oneMore = "%*1" + std::string(field.set, field.end);
     return ScanOne(next, oneMore, NULL) > 0;
 }
 
 // A string conversion with a destination size: the characters consumed, or
 // -1 when the field does not match or does not fit (the destination is then
 // left empty).
-int ScanSized(const char* s, const ScanSpec& spec, char* pDest, unsigned nSize) {
-    if (nSize == 0 || spec.length == "l")
+int ScanSized(const char* s, const ScanField& field, char* pDest, unsigned nSize) {
+    if (nSize == 0 || field.length == "l")
         return -1;
-    std::string conversion(spec.set, spec.end);
-    if (spec.conversion == 'c') {
-        unsigned nCount = spec.nWidth > 0 ? static_cast<unsigned>(spec.nWidth) : 1;
+    std::string conversion(field.set, field.end);
+    if (field.conversion == 'c') {
+        unsigned nCount = field.nWidth > 0 ? static_cast<unsigned>(field.nWidth) : 1;
         if (nCount > nSize) {
             pDest[0] = '\0';
             return -1;
@@ -153,13 +153,13 @@ int ScanSized(const char* s, const ScanSpec& spec, char* pDest, unsigned nSize) 
     // %s and %[: the field and its terminator must fit. When the buffer, not
     // the width, limits the field, a field that goes on does not fit.
     unsigned nRoom = nSize - 1;
-    bool bBufferLimits = spec.nWidth == 0 || static_cast<unsigned>(spec.nWidth) > nRoom;
-    unsigned nLimit = bBufferLimits ? nRoom : static_cast<unsigned>(spec.nWidth);
+    bool bBufferLimits = field.nWidth == 0 || static_cast<unsigned>(field.nWidth) > nRoom;
+    unsigned nLimit = bBufferLimits ? nRoom : static_cast<unsigned>(field.nWidth);
     int nConsumed = -1;
     if (nLimit > 0)
         nConsumed = ScanOne(s, "%" + std::to_string(nLimit) + conversion, pDest);
     if (nLimit == 0 || (bBufferLimits && nConsumed == static_cast<int>(nLimit) &&
-                        FieldContinues(spec, s + nConsumed))) {
+                        FieldContinues(field, s + nConsumed))) {
         pDest[0] = '\0';
         return -1;
     }
@@ -196,36 +196,36 @@ extern "C" int vsscanf_s(const char* buffer, const char* format, va_list args) {
             continue;
         }
 
-        ScanSpec spec;
-        if (!ParseSpec(f, spec))
+        ScanField field;
+        if (!ParseField(f, field))
             return nAssigned;
-        f = spec.end;
-        if (spec.conversion == 'n') {
-            if (!spec.bSuppress)
-                StoreCount(spec, va_arg(args, void*), s - buffer);
+        f = field.end;
+        if (field.conversion == 'n') {
+            if (!field.bSuppress)
+                StoreCount(field, va_arg(args, void*), s - buffer);
             continue;
         }
-        if (spec.conversion != 'c' && spec.conversion != '[')
+        if (field.conversion != 'c' && field.conversion != '[')
             s = SkipSpace(s);
         if (*s == '\0')
             return bConverted ? nAssigned : EOF;
 
         int nConsumed;
-        bool bSized = spec.conversion == 's' || spec.conversion == 'c' || spec.conversion == '[';
-        if (spec.bSuppress) {
-            nConsumed = ScanOne(s, std::string(spec.begin, spec.end), NULL);
+        bool bSized = field.conversion == 's' || field.conversion == 'c' || field.conversion == '[';
+        if (field.bSuppress) {
+            nConsumed = ScanOne(s, std::string(field.begin, field.end), NULL);
         } else if (bSized) {
             char* pDest = va_arg(args, char*);
             unsigned nSize = va_arg(args, unsigned);
-            nConsumed = ScanSized(s, spec, pDest, nSize);
+            nConsumed = ScanSized(s, field, pDest, nSize);
         } else {
-            nConsumed = ScanOne(s, std::string(spec.begin, spec.end), va_arg(args, void*));
+            nConsumed = ScanOne(s, std::string(field.begin, field.end), va_arg(args, void*));
         }
         if (nConsumed < 0)
             return nAssigned;
         s += nConsumed;
         bConverted = true;
-        if (!spec.bSuppress)
+        if (!field.bSuppress)
             ++nAssigned;
     }
     return nAssigned;

@@ -165,13 +165,6 @@ ULONGLONG CStdioFile::GetLength() const {
     return nLength;
 }
 
-void CStdioFile::SetLength(ULONGLONG dwNewLen) {
-    CheckOpen();
-    SyncHandle();
-    if (LONG lOsError = fileos::SetLength(m_hFile, dwNewLen))
-        ThrowOsError(lOsError);
-}
-
 void CStdioFile::Flush() {
     if (m_hFile != hFileNull)
         WriteOutPending();

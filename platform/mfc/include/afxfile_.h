@@ -186,7 +186,6 @@ public:
     ULONGLONG Seek(LONGLONG lOff, UINT nFrom) override;
     ULONGLONG GetPosition() const override;
     ULONGLONG GetLength() const override;
-    void SetLength(ULONGLONG dwNewLen) override;
     // Writes out pending bytes (no commit to the device, unlike CFile's).
     void Flush() override;
     void Close() override;

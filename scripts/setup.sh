@@ -36,19 +36,30 @@ done
 # crawl through Wine's address-space reservations); the backported qemu 10
 # starts one in under a second, so that is the one we use.
 qemu=/usr/bin/qemu-i386
+# The Debian archive this machine already installs from.
+debian_mirror() {
+  {
+    grep -h '^URIs:' /etc/apt/sources.list.d/*.sources 2>/dev/null | awk '{print $2}'
+    grep -h '^deb ' /etc/apt/sources.list 2>/dev/null | awk '{print $2}'
+  } | grep -m1 '/debian/*$'
+}
 i386_runs() { /usr/lib/wine/wine --version >/dev/null 2>&1; }
 qemu_recent() { [ -x $qemu ] && [ "$($qemu --version | sed -n 's/.*version \([0-9]*\).*/\1/p')" -ge 8 ]; }
 emulate_i386() {
   if ! qemu_recent; then
-    local list=/etc/apt/sources.list.d/bookworm-backports.sources
-    if [ ! -e $list ]; then
-      printf '%s\n' 'Types: deb' "URIs: $(awk '$1 == \"URIs:\" { print $2; exit }' /etc/apt/sources.list.d/debian.sources)" \
-        'Suites: bookworm-backports' 'Components: main' \
-        'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' | need_root tee $list >/dev/null
+    local codename list mirror
+    codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
+    list=/etc/apt/sources.list.d/$codename-backports.sources
+    if [ ! -e "$list" ]; then
+      mirror=$(debian_mirror)
+      [ -n "$mirror" ] || { echo "setup: no Debian archive in the apt sources" >&2; exit 1; }
+      printf '%s\n' 'Types: deb' "URIs: $mirror" "Suites: $codename-backports" \
+        'Components: main' 'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' |
+        need_root tee "$list" >/dev/null
     fi
     need_root apt-get update -qq
     DEBIAN_FRONTEND=noninteractive need_root apt-get install -y -qq --no-install-recommends \
-      -t bookworm-backports qemu-user >/dev/null
+      -t "$codename-backports" qemu-user >/dev/null
   fi
   [ -e /proc/sys/fs/binfmt_misc/register ] ||
     need_root mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc

@@ -1,7 +1,20 @@
 #!/usr/bin/env bash
 # Installs what building and testing dovuv32 needs on a Debian machine, and
 # nothing that is already there. Safe to run any number of times.
-set -euo pipefail
+set -Eeuo pipefail
+trap 'echo "setup: failed at line $LINENO" >&2' ERR
+
+# apt's own chatter only when something went wrong.
+quietly() {
+  local log
+  log=$(mktemp)
+  if ! "$@" >"$log" 2>&1; then
+    cat "$log" >&2
+    rm -f "$log"
+    return 1
+  fi
+  rm -f "$log"
+}
 
 need_root() {
   if [ "$(id -u)" -ne 0 ]; then
@@ -38,10 +51,10 @@ done
 qemu=/usr/bin/qemu-i386
 # The Debian archive this machine already installs from.
 debian_mirror() {
-  {
-    grep -h '^URIs:' /etc/apt/sources.list.d/*.sources 2>/dev/null | awk '{print $2}'
-    grep -h '^deb ' /etc/apt/sources.list 2>/dev/null | awk '{print $2}'
-  } | grep -m1 '/debian/*$'
+  local f
+  for f in /etc/apt/sources.list /etc/apt/sources.list.d/*; do
+    [ -f "$f" ] && cat "$f"
+  done | awk '{ for (i = 1; i <= NF; i++) if ($i ~ /^https?:\/\/.*\/debian\/?$/) { print $i; exit } }' || true
 }
 i386_runs() { /usr/lib/wine/wine --version >/dev/null 2>&1; }
 qemu_recent() { [ -x $qemu ] && [ "$($qemu --version | sed -n 's/.*version \([0-9]*\).*/\1/p')" -ge 8 ]; }
@@ -57,9 +70,9 @@ emulate_i386() {
         'Components: main' 'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' |
         need_root tee "$list" >/dev/null
     fi
-    need_root apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive need_root apt-get install -y -qq --no-install-recommends \
-      -t "$codename-backports" qemu-user >/dev/null
+    quietly need_root apt-get update -qq
+    quietly need_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
+      --no-install-recommends -t "$codename-backports" qemu-user
   fi
   [ -e /proc/sys/fs/binfmt_misc/register ] ||
     need_root mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc
@@ -90,7 +103,7 @@ if [[ " ${missing[*]} " == *" wine32:i386 "* ]] &&
   need_root dpkg --add-architecture i386
 fi
 export DEBIAN_FRONTEND=noninteractive
-need_root apt-get update -qq
-need_root apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+quietly need_root apt-get update -qq
+quietly need_root apt-get install -y -qq --no-install-recommends "${missing[@]}"
 i386_runs || i386_emulated || emulate_i386
 echo "setup: done"

@@ -7,18 +7,21 @@ export WINEARCH=win32
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 DOVUV32_DISPLAY=${DOVUV32_DISPLAY:-:93}
 
-# Without an X display Wine creates no windows at all, and says nothing.
+# Without an X display Wine creates no windows at all, and says nothing. A
+# display given by the caller is used as it is; otherwise ours is started
+# unless it already runs.
 wine_display_up() {
-  if [ -n "${DISPLAY:-}" ] && xdpyinfo_ok "$DISPLAY"; then return; fi
+  [ -z "${DISPLAY:-}" ] || return 0
   export DISPLAY=$DOVUV32_DISPLAY
   local n=${DISPLAY#:}
-  if [ ! -e "/tmp/.X11-unix/X$n" ]; then
+  if ! pgrep -f "^Xvfb $DISPLAY " >/dev/null; then
+    rm -f "/tmp/.X11-unix/X$n" "/tmp/.X$n-lock"
     (Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &)
     for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+    # A server left from an earlier display would create no windows at all.
+    wineserver -k >/dev/null 2>&1 || true
   fi
 }
-
-xdpyinfo_ok() { [ -e "/tmp/.X11-unix/X${1#:}" ]; }
 
 # The first start creates the prefix; later ones only start the server.
 wine_env_up() {

@@ -1,0 +1,170 @@
+// Device contexts, drawing objects and their handle maps, drawn into a
+// memory bitmap and read back pixel by pixel.
+#include <gtest/gtest.h>
+
+#include <afxwin.h>
+
+namespace {
+
+// A 40 x 20 bitmap of the screen's format selected into a memory DC.
+class MemoryDC : public ::testing::Test {
+protected:
+    void SetUp() override {
+        CClientDC screen(NULL);
+        ASSERT_TRUE(m_dc.CreateCompatibleDC(&screen));
+        ASSERT_TRUE(m_bitmap.CreateCompatibleBitmap(&screen, 40, 20));
+        m_pOldBitmap = m_dc.SelectObject(&m_bitmap);
+    }
+    void TearDown() override { m_dc.SelectObject(m_pOldBitmap); }
+
+    CDC m_dc;
+    CBitmap m_bitmap;
+    CBitmap* m_pOldBitmap = NULL;
+};
+
+TEST_F(MemoryDC, FillsAndReadsBackColours) {
+    ASSERT_NE(m_pOldBitmap, nullptr);
+    EXPECT_TRUE(m_pOldBitmap->IsKindOf(RUNTIME_CLASS(CBitmap)));
+
+    // FillSolidRect paints with the background colour and leaves it set.
+    m_dc.SetBkColor(RGB(1, 2, 3));
+    m_dc.FillSolidRect(0, 0, 40, 20, RGB(255, 0, 0));
+    EXPECT_EQ(m_dc.GetBkColor(), RGB(255, 0, 0));
+    EXPECT_EQ(m_dc.GetPixel(39, 19), RGB(255, 0, 0));
+
+    CBrush blue;
+    ASSERT_TRUE(blue.CreateSolidBrush(RGB(0, 0, 255)));
+    CRect left(0, 0, 10, 20);
+    m_dc.FillRect(&left, &blue);
+    EXPECT_EQ(m_dc.GetPixel(9, 5), RGB(0, 0, 255));
+    EXPECT_EQ(m_dc.GetPixel(10, 5), RGB(255, 0, 0));
+
+    EXPECT_EQ(m_dc.SetPixel(20, 10, RGB(0, 255, 0)), RGB(0, 255, 0));
+    EXPECT_EQ(m_dc.GetPixel(20, 10), RGB(0, 255, 0));
+
+    CPen black;
+    ASSERT_TRUE(black.CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
+    CPen* pOldPen = m_dc.SelectObject(&black);
+    m_dc.MoveTo(0, 15);
+    EXPECT_EQ(m_dc.MoveTo(12, 15), CPoint(0, 15));
+    m_dc.LineTo(30, 15);
+    EXPECT_EQ(m_dc.GetPixel(20, 15), RGB(0, 0, 0));
+    EXPECT_EQ(m_dc.GetPixel(11, 15), RGB(255, 0, 0));
+    EXPECT_EQ(m_dc.SelectObject(pOldPen), &black);
+}
+
+TEST_F(MemoryDC, TextAttributesMetricsAndOutput) {
+    EXPECT_EQ(m_dc.SetTextColor(RGB(10, 20, 30)), RGB(0, 0, 0));
+    EXPECT_EQ(m_dc.GetTextColor(), RGB(10, 20, 30));
+    EXPECT_EQ(m_dc.SetBkMode(TRANSPARENT), OPAQUE);
+    EXPECT_EQ(m_dc.GetBkMode(), TRANSPARENT);
+
+    TEXTMETRIC tm = {};
+    ASSERT_TRUE(m_dc.GetTextMetrics(&tm));
+    EXPECT_GT(tm.tmHeight, 0);
+    CSize one = m_dc.GetTextExtent(_T("W"), 1);
+    CSize three = m_dc.GetTextExtent(CString(_T("WWW")));
+    EXPECT_EQ(one.cy, tm.tmHeight);
+    EXPECT_EQ(three.cx, 3 * one.cx);
+
+    CRect calc(0, 0, 40, 20);
+    EXPECT_EQ(m_dc.DrawText(CString(_T("WWW")), &calc, DT_CALCRECT | DT_SINGLELINE), tm.tmHeight);
+    EXPECT_EQ(calc.Width(), three.cx);
+
+    m_dc.FillSolidRect(0, 0, 40, 20, RGB(255, 255, 255));
+    m_dc.SetTextColor(RGB(0, 0, 0));
+    ASSERT_TRUE(m_dc.TextOut(0, 0, CString(_T("WWW"))));
+    int inked = 0;
+    for (int x = 0; x < three.cx; ++x)
+        for (int y = 0; y < tm.tmHeight && y < 20; ++y)
+            inked += m_dc.GetPixel(x, y) != RGB(255, 255, 255);
+    EXPECT_GT(inked, 0);
+}
+
+TEST(GdiObjects, HandleMapsGiveAttachedOrTemporaryObjects) {
+    CBrush brush;
+    ASSERT_TRUE(brush.CreateSolidBrush(RGB(200, 255, 200)));
+    HGDIOBJ h = brush.GetSafeHandle();
+    EXPECT_EQ(CGdiObject::FromHandle(h), &brush);
+    EXPECT_EQ(CBrush::FromHandle(brush), &brush);
+
+    // Detached, the handle gets a temporary wrapper of its kind, which the
+    // next clean-up releases without deleting the brush.
+    brush.Detach();
+    CGdiObject* pTemp = CGdiObject::FromHandle(h);
+    ASSERT_NE(pTemp, nullptr);
+    EXPECT_NE(pTemp, &brush);
+    EXPECT_TRUE(pTemp->IsKindOf(RUNTIME_CLASS(CBrush)));
+    EXPECT_EQ(CGdiObject::FromHandle(h), pTemp);
+    CGdiObject::DeleteTempMap();
+    EXPECT_EQ(::GetObjectType(h), DWORD(OBJ_BRUSH));
+
+    // An attached object deletes its handle with itself.
+    {
+        CBrush owner;
+        owner.Attach(h);
+    }
+    EXPECT_EQ(::GetObjectType(h), 0u);
+    EXPECT_EQ(CGdiObject::FromHandle(NULL), nullptr);
+
+    HDC hScreen = ::GetDC(NULL);
+    CDC* pDC = CDC::FromHandle(hScreen);
+    EXPECT_EQ(pDC->GetSafeHdc(), hScreen);
+    EXPECT_EQ(CDC::FromHandle(hScreen), pDC);
+    CDC::DeleteTempMap();
+    EXPECT_NE(::GetDeviceCaps(hScreen, BITSPIXEL), 0);
+    ::ReleaseDC(NULL, hScreen);
+}
+
+TEST(GdiObjects, BrushesReportTheirColour) {
+    CBrush solid, system;
+    LOGBRUSH lb = {};
+    ASSERT_TRUE(solid.CreateSolidBrush(RGB(200, 255, 200)));
+    ASSERT_EQ(solid.GetLogBrush(&lb), int(sizeof lb));
+    EXPECT_EQ(lb.lbStyle, UINT(BS_SOLID));
+    EXPECT_EQ(lb.lbColor, RGB(200, 255, 200));
+    EXPECT_EQ(solid.GetObjectType(), UINT(OBJ_BRUSH));
+
+    ASSERT_TRUE(system.CreateSysColorBrush(COLOR_WINDOW));
+    ASSERT_TRUE(system.GetLogBrush(&lb));
+    EXPECT_EQ(lb.lbColor, ::GetSysColor(COLOR_WINDOW));
+}
+
+// Paints its client area through CPaintDC.
+LRESULT CALLBACK PaintProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg != WM_PAINT)
+        return ::DefWindowProcA(hWnd, msg, wParam, lParam);
+    CPaintDC dc(CWnd::FromHandle(hWnd));
+    EXPECT_EQ(dc.m_ps.hdc, dc.GetSafeHdc());
+    ::SetPropA(hWnd, "painted", HANDLE(1));
+    return 0;
+}
+
+TEST(GdiObjects, PaintAndClientDCsOfAWindow) {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = PaintProc;
+    wc.hInstance = ::GetModuleHandleA(NULL);
+    wc.lpszClassName = "GdiTestPaint";
+    ::RegisterClassA(&wc);
+    HWND hWnd = ::CreateWindowExA(0, "GdiTestPaint", "", WS_POPUP, 0, 0, 50, 50, NULL, NULL,
+                                  wc.hInstance, NULL);
+    ASSERT_NE(hWnd, HWND(NULL));
+
+    // Hidden, to spare the wait for the X server to map it: so the paint
+    // message is sent by hand.
+    ::InvalidateRect(hWnd, NULL, TRUE);
+    ::SendMessageA(hWnd, WM_PAINT, 0, 0);
+    EXPECT_EQ(::GetPropA(hWnd, "painted"), HANDLE(1));
+    // EndPaint validated the window.
+    EXPECT_FALSE(::GetUpdateRect(hWnd, NULL, FALSE));
+
+    {
+        CClientDC dc(CWnd::FromHandle(hWnd));
+        EXPECT_EQ(::WindowFromDC(dc.GetSafeHdc()), hWnd);
+    }
+    ::RemovePropA(hWnd, "painted");
+    ::DestroyWindow(hWnd);
+    CWnd::DeleteTempMap();
+}
+
+} // namespace

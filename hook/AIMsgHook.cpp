@@ -1,0 +1,49 @@
+#include "AIMsgHook.h"
+
+#include "AIMsgHookMap.h"
+
+IMPLEMENT_DYNAMIC(CAIMsgHook, CObject)
+
+CAIMsgHook::CAIMsgHook()
+    : m_pHookedWnd(NULL), m_pfnOldWndProc(NULL), m_pNextHook(NULL), m_bEnableHandlers(TRUE) {}
+
+CAIMsgHook::~CAIMsgHook() {
+    // Qualified: a derived hook is already gone by now.
+    if (IsHooked())
+        CAIMsgHook::HookWindow(NULL);
+}
+
+LRESULT CAIMsgHook::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (m_pNextHook != NULL)
+        return m_pNextHook->WindowProc(msg, wParam, lParam);
+    // The only hook of a window unhooked itself while handling the message:
+    // there is no procedure left to pass it to.
+    if (m_pHookedWnd == NULL)
+        return 0;
+    return ::CallWindowProcA(m_pfnOldWndProc, m_pHookedWnd->m_hWnd, msg, wParam, lParam);
+}
+
+BOOL CAIMsgHook::HookWindow(CWnd* pWnd) {
+    if (pWnd != NULL) {
+        if (!IsHooked()) {
+            CAIMsgHookMap::Instance().AddHook(pWnd->m_hWnd, this);
+            m_pHookedWnd = pWnd;
+        }
+    } else if (IsHooked()) {
+        CAIMsgHookMap::Instance().RemoveHook(this);
+        m_pHookedWnd = NULL;
+        m_pfnOldWndProc = NULL;
+    }
+    return TRUE;
+}
+
+LRESULT CAIMsgHook::Default() {
+    const MSG& cur = AfxGetThreadState()->m_lastSentMsg;
+    return CAIMsgHook::WindowProc(cur.message, cur.wParam, cur.lParam);
+}
+
+BOOL CAIMsgHook::EnableHandlers(BOOL b) {
+    BOOL bOld = m_bEnableHandlers;
+    m_bEnableHandlers = b;
+    return bOld;
+}

@@ -1,0 +1,45 @@
+// CAIMsgHook: lets an object that is not a window see, handle or pass on the
+// messages of a window owned by someone else. Any number of hooks may watch
+// one window; they form a chain, newest first, and the newest sees each
+// message first. Derive, override WindowProc, and pass a message on with
+// Default() or the base WindowProc.
+#pragma once
+
+#include <afxwin.h>
+
+// The window procedure of every hooked window. Internal to the library.
+LRESULT CALLBACK HookedWindowProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+class AFX_EXT_CLASS CAIMsgHook : public CObject {
+    DECLARE_DYNAMIC(CAIMsgHook)
+public:
+    CAIMsgHook();
+    // A hook destroyed while hooked leaves its chain first, so that the
+    // window never reaches a hook that no longer exists.
+    virtual ~CAIMsgHook();
+
+    // The base version passes the message to the next-older hook, or to the
+    // window's own procedure after the oldest.
+    virtual LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
+    // pWnd: put this hook at the head of pWnd's chain (the first hook of a
+    // window subclasses it). NULL: leave the chain (the last hook to leave
+    // restores the window's procedure). Hooking a hooked hook and unhooking
+    // one that is not hooked do nothing. Returns TRUE.
+    virtual BOOL HookWindow(CWnd* pWnd);
+
+    BOOL IsHooked() const { return m_pHookedWnd != NULL; }
+    // Passes the message being handled on, past any override of WindowProc.
+    LRESULT Default();
+    // Stores b for derived hooks to read; returns the previous value.
+    BOOL EnableHandlers(BOOL b);
+
+protected:
+    CWnd* m_pHookedWnd;      // not owned; NULL while not hooked
+    WNDPROC m_pfnOldWndProc; // the window's own procedure, shared by the chain
+    CAIMsgHook* m_pNextHook; // hooked before this one; NULL for the oldest
+    BOOL m_bEnableHandlers;
+
+private:
+    friend class CAIMsgHookMap;
+    friend LRESULT CALLBACK HookedWindowProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
+};

@@ -1,0 +1,343 @@
+// The window message hook on real windows: chain order, unhooking in any
+// order, WM_NCDESTROY, and the current-message record across nested sends.
+#include <gtest/gtest.h>
+
+#include <dovuv32.h>
+
+#include <memory>
+#include <string>
+
+namespace {
+
+// What reached whom: a hook appends its name, the window's own procedure 'W'.
+std::string g_log;
+
+const UINT WM_PROBE = WM_APP + 1;
+
+LRESULT CALLBACK OwnProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_PROBE) {
+        g_log += 'W';
+        return 1000 + static_cast<LRESULT>(wParam);
+    }
+    if (msg == WM_NCDESTROY)
+        g_log += "W!";
+    return ::DefWindowProcA(hWnd, msg, wParam, lParam);
+}
+
+// A plain window of a class of ours, attached to a CWnd for the hooks.
+class HookedWindow {
+public:
+    HookedWindow() {
+        static ATOM atom = [] {
+            WNDCLASSA wc = {};
+            wc.lpfnWndProc = OwnProc;
+            wc.hInstance = ::GetModuleHandleA(NULL);
+            wc.lpszClassName = "HookTestWindow";
+            return ::RegisterClassA(&wc);
+        }();
+        EXPECT_NE(atom, 0);
+        m_hWnd = ::CreateWindowExA(0, "HookTestWindow", "", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
+                                   NULL, NULL, ::GetModuleHandleA(NULL), NULL);
+        EXPECT_NE(m_hWnd, HWND(NULL));
+        m_wnd.Attach(m_hWnd);
+    }
+    ~HookedWindow() {
+        if (::IsWindow(m_hWnd))
+            ::DestroyWindow(m_hWnd);
+        m_wnd.Detach();
+    }
+    LRESULT Probe(WPARAM wParam = 0) { return ::SendMessageA(m_hWnd, WM_PROBE, wParam, 0); }
+    WNDPROC Proc() const {
+        return reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC));
+    }
+
+    HWND m_hWnd;
+    CWnd m_wnd;
+};
+
+// Logs its name for every message and unhooking; passes WM_PROBE on unless
+// told to answer it itself.
+class LogHook : public CAIMsgHook {
+public:
+    explicit LogHook(char name) : m_name(name) {}
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override {
+        if (msg == WM_NCDESTROY)
+            g_log += '!';
+        if (msg != WM_PROBE)
+            return CAIMsgHook::WindowProc(msg, wParam, lParam);
+        g_log += m_name;
+        return m_answer ? m_answer : Default();
+    }
+    BOOL HookWindow(CWnd* pWnd) override {
+        if (pWnd == NULL)
+            g_log += std::string("-") + m_name;
+        return CAIMsgHook::HookWindow(pWnd);
+    }
+
+    char m_name;
+    LRESULT m_answer = 0;
+};
+
+class HookTest : public ::testing::Test {
+protected:
+    void SetUp() override { g_log.clear(); }
+    // The probe's result and route, log cleared for the next one.
+    std::string Route(HookedWindow& w, WPARAM wParam = 7) {
+        g_log.clear();
+        EXPECT_EQ(w.Probe(wParam), LRESULT(1000 + wParam));
+        std::string route = g_log;
+        g_log.clear();
+        return route;
+    }
+};
+
+TEST_F(HookTest, NewestHookSeesMessagesFirstAndDefaultPassesThemOn) {
+    HookedWindow w;
+    WNDPROC own = w.Proc();
+    LogHook a('A'), b('B');
+    EXPECT_TRUE(a.IsKindOf(RUNTIME_CLASS(CAIMsgHook)));
+    EXPECT_TRUE(a.HookWindow(&w.m_wnd));
+    EXPECT_TRUE(b.HookWindow(&w.m_wnd));
+    EXPECT_TRUE(a.IsHooked() && b.IsHooked());
+    EXPECT_NE(w.Proc(), own);
+    EXPECT_EQ(Route(w), "BAW");
+
+    // Enabling handlers is a flag for derived hooks; routing stays.
+    EXPECT_TRUE(b.EnableHandlers(FALSE));
+    EXPECT_FALSE(b.EnableHandlers(FALSE));
+    EXPECT_EQ(Route(w), "BAW");
+
+    // A hook that answers itself stops the message.
+    b.m_answer = 42;
+    EXPECT_EQ(w.Probe(), 42);
+    EXPECT_EQ(g_log, "B");
+}
+
+TEST_F(HookTest, HooksLeaveFromMiddleEndAndHead) {
+    HookedWindow w;
+    WNDPROC own = w.Proc();
+    LogHook a('A'), b('B'), c('C');
+    a.HookWindow(&w.m_wnd);
+    b.HookWindow(&w.m_wnd);
+    c.HookWindow(&w.m_wnd);
+    WNDPROC shared = w.Proc();
+
+    b.HookWindow(NULL);
+    EXPECT_FALSE(b.IsHooked());
+    EXPECT_EQ(Route(w), "CAW");
+    EXPECT_EQ(w.Proc(), shared);
+
+    c.HookWindow(NULL);
+    EXPECT_EQ(Route(w), "AW");
+    EXPECT_EQ(w.Proc(), shared);
+
+    a.HookWindow(NULL);
+    EXPECT_EQ(Route(w), "W");
+    EXPECT_EQ(w.Proc(), own);
+
+    // The oldest leaving first keeps the newer ones working.
+    a.HookWindow(&w.m_wnd);
+    b.HookWindow(&w.m_wnd);
+    a.HookWindow(NULL);
+    EXPECT_EQ(Route(w), "BW");
+    b.HookWindow(NULL);
+    EXPECT_EQ(w.Proc(), own);
+}
+
+// Stands between the window and its class procedure once the hook has left.
+WNDPROC g_underneath;
+LRESULT CALLBACK OtherSubclass(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_PROBE)
+        g_log += 'P';
+    return ::CallWindowProcA(g_underneath, hWnd, msg, wParam, lParam);
+}
+
+TEST_F(HookTest, HookingAgainRecordsTheProcedureOfThatTime) {
+    HookedWindow w;
+    LogHook a('A');
+    a.HookWindow(&w.m_wnd);
+    a.HookWindow(NULL);
+    g_underneath = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrA(w.m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OtherSubclass)));
+
+    a.HookWindow(&w.m_wnd);
+    EXPECT_EQ(Route(w), "APW");
+    a.HookWindow(NULL);
+    EXPECT_EQ(w.Proc(), OtherSubclass);
+}
+
+TEST_F(HookTest, NcDestroyUnhooksNewestFirstAndReachesOnlyTheWindow) {
+    HookedWindow w;
+    LogHook a('A'), b('B');
+    a.HookWindow(&w.m_wnd);
+    b.HookWindow(&w.m_wnd);
+    g_log.clear();
+    ::DestroyWindow(w.m_hWnd);
+    // No '!': neither hook's WindowProc saw WM_NCDESTROY.
+    EXPECT_EQ(g_log, "-B-AW!");
+    EXPECT_FALSE(a.IsHooked());
+    EXPECT_FALSE(b.IsHooked());
+}
+
+TEST_F(HookTest, BrokenCallerRulesLeaveTheChainsSound) {
+    HookedWindow w, other;
+    WNDPROC own = w.Proc();
+    LogHook a('A');
+
+    // Destroying a hooked hook takes it out of the chain first.
+    auto b = std::make_unique<LogHook>('B');
+    a.HookWindow(&w.m_wnd);
+    b->HookWindow(&w.m_wnd);
+    b.reset();
+    EXPECT_EQ(Route(w), "AW");
+    {
+        LogHook only('O');
+        only.HookWindow(&other.m_wnd);
+    }
+    EXPECT_EQ(Route(other), "W");
+    EXPECT_EQ(other.Proc(), own);
+
+    // Hooking a hooked hook (to any window) and unhooking an unhooked one
+    // change nothing.
+    a.HookWindow(&w.m_wnd);
+    a.HookWindow(&other.m_wnd);
+    EXPECT_EQ(Route(w), "AW");
+    EXPECT_EQ(Route(other), "W");
+    LogHook idle('I');
+    idle.HookWindow(NULL);
+    EXPECT_EQ(Route(w), "AW");
+
+    // Another subclasser above the shared procedure still calls it after the
+    // chain has emptied: the message goes to the default procedure, not to
+    // the window's own one, and nothing breaks.
+    WNDPROC shared = w.Proc();
+    a.HookWindow(NULL);
+    g_log.clear();
+    EXPECT_EQ(::CallWindowProcA(shared, w.m_hWnd, WM_SETTEXT, 0, LPARAM("late")), TRUE);
+    EXPECT_EQ(::CallWindowProcA(shared, w.m_hWnd, WM_PROBE, 0, 0), 0);
+    char text[8] = "";
+    ::GetWindowTextA(w.m_hWnd, text, sizeof text);
+    EXPECT_STREQ(text, "late");
+    EXPECT_EQ(g_log, "");
+}
+
+// Refuses to be unhooked by anyone but itself.
+class StubbornHook : public CAIMsgHook {
+public:
+    BOOL HookWindow(CWnd* pWnd) override { return pWnd ? CAIMsgHook::HookWindow(pWnd) : TRUE; }
+};
+
+TEST_F(HookTest, DestructionUnhooksEvenAHookThatRefuses) {
+    HookedWindow w;
+    StubbornHook stubborn;
+    stubborn.HookWindow(&w.m_wnd);
+    ::DestroyWindow(w.m_hWnd);
+    EXPECT_FALSE(stubborn.IsHooked());
+    EXPECT_EQ(g_log, "W!");
+}
+
+// A framework window under the hooks: its handler passes the probe on with
+// CWnd::Default, which reads the record the framework's procedure keeps.
+class MapWnd : public CWnd {
+public:
+    LRESULT OnProbe(WPARAM, LPARAM) {
+        g_log += 'M';
+        return Default();
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(MapWnd, CWnd)
+ON_MESSAGE(WM_PROBE, &MapWnd::OnProbe)
+END_MESSAGE_MAP()
+
+TEST_F(HookTest, HooksSitAboveAFrameworkWindow) {
+    HookedWindow w;
+    w.m_wnd.Detach();
+    MapWnd framework;
+    ASSERT_TRUE(framework.SubclassWindow(w.m_hWnd));
+    LogHook a('A'), b('B');
+    a.HookWindow(&framework);
+    b.HookWindow(&framework);
+    EXPECT_EQ(Route(w), "BAMW");
+    a.HookWindow(NULL);
+    b.HookWindow(NULL);
+    EXPECT_EQ(Route(w), "MW");
+    framework.UnsubclassWindow();
+    w.m_wnd.Attach(w.m_hWnd);
+}
+
+// Unhooks itself while handling a message, then passes the message on.
+class LeavingHook : public CAIMsgHook {
+public:
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override {
+        if (msg != WM_PROBE)
+            return CAIMsgHook::WindowProc(msg, wParam, lParam);
+        HookWindow(NULL);
+        return Default();
+    }
+};
+
+TEST_F(HookTest, HookLeavingDuringItsOwnMessage) {
+    HookedWindow w;
+    LogHook a('A');
+    LeavingHook leaving;
+    leaving.HookWindow(&w.m_wnd);
+    EXPECT_EQ(w.Probe(), 0);
+    EXPECT_EQ(g_log, "");
+
+    a.HookWindow(&w.m_wnd);
+    leaving.HookWindow(&w.m_wnd);
+    EXPECT_EQ(Route(w), "AW");
+    EXPECT_FALSE(leaving.IsHooked());
+}
+
+// Handling WM_PROBE, sends another message to a hooked window, then checks
+// that Default() still passes on its own message.
+class NestingHook : public CAIMsgHook {
+public:
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override {
+        const MSG& cur = AfxGetThreadState()->m_lastSentMsg;
+        if (msg == WM_PROBE + 1) {
+            m_seen = cur;
+            return 5;
+        }
+        if (msg != WM_PROBE)
+            return CAIMsgHook::WindowProc(msg, wParam, lParam);
+        EXPECT_EQ(::SendMessageA(m_target, WM_PROBE + 1, 3, 4), 5);
+        return Default();
+    }
+    HWND m_target = NULL;
+    MSG m_seen = {};
+};
+
+TEST_F(HookTest, CurrentMessageSurvivesNestedSends) {
+    HookedWindow w1, w2;
+    NestingHook h1, h2;
+    h1.HookWindow(&w1.m_wnd);
+    h2.HookWindow(&w2.m_wnd);
+
+    MSG& cur = AfxGetThreadState()->m_lastSentMsg;
+    MSG before = {};
+    before.hwnd = HWND(0x1234);
+    before.message = 0x4321;
+    before.time = 99;
+    before.pt.x = 12;
+    cur = before;
+
+    for (HookedWindow* target : {&w2, &w1}) {
+        NestingHook& receiver = target == &w2 ? h2 : h1;
+        h1.m_target = target->m_hWnd;
+        EXPECT_EQ(w1.Probe(9), 1009);
+        EXPECT_EQ(receiver.m_seen.hwnd, target->m_hWnd);
+        EXPECT_EQ(receiver.m_seen.message, WM_PROBE + 1);
+        EXPECT_EQ(receiver.m_seen.wParam, WPARAM(3));
+        EXPECT_EQ(receiver.m_seen.lParam, LPARAM(4));
+        EXPECT_EQ(cur.hwnd, before.hwnd);
+        EXPECT_EQ(cur.message, before.message);
+        EXPECT_EQ(cur.time, before.time);
+        EXPECT_EQ(cur.pt.x, before.pt.x);
+    }
+}
+
+} // namespace

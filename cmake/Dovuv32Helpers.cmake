@@ -12,12 +12,23 @@ function(dovuv32_public_headers target)
   endforeach()
 endfunction()
 
-# dovuv32_subsystem(sources...): adds a folder's sources to dovuv32 and the
-# folder to its include path.
+# dovuv32_subsystem(source... [WINDOWS source...]): adds a folder's sources
+# to dovuv32 and the folder to its include path. Sources after WINDOWS (and
+# their headers) exist on the win32 target only.
 macro(dovuv32_subsystem)
-  target_sources(dovuv32 PRIVATE ${ARGN})
+  cmake_parse_arguments(_sub "" "" "WINDOWS" ${ARGN})
+  set(_sub_sources ${_sub_UNPARSED_ARGUMENTS})
+  file(GLOB _sub_headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  if(WIN32)
+    list(APPEND _sub_sources ${_sub_WINDOWS})
+  else()
+    foreach(_src IN LISTS _sub_WINDOWS)
+      get_filename_component(_name ${_src} NAME_WE)
+      list(REMOVE_ITEM _sub_headers ${CMAKE_CURRENT_SOURCE_DIR}/${_name}.h)
+    endforeach()
+  endif()
+  target_sources(dovuv32 PRIVATE ${_sub_sources})
   target_include_directories(dovuv32 PUBLIC
     $<BUILD_INTERFACE:${CMAKE_CURRENT_SOURCE_DIR}>)
-  file(GLOB _dovuv32_headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
-  dovuv32_public_headers(dovuv32 ${_dovuv32_headers})
+  dovuv32_public_headers(dovuv32 ${_sub_headers})
 endmacro()

@@ -19,3 +19,11 @@
 #include "FileFilter.h"
 #include "Path.h"
 #include "RVFileFind.h"
+
+#ifdef _WIN32
+// Dialog data exchange of numbers
+#include "Z_DDX_Text.h"
+
+// Window message hooks
+#include "AIMsgHook.h"
+#endif

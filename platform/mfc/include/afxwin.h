@@ -85,7 +85,7 @@ protected:                                                                      
         return GetThisMessageMap();                                                                \
     }                                                                                              \
     const AFX_MSGMAP* PASCAL theClass::GetThisMessageMap() {                                       \
-        typedef theClass ThisClass;                                                                \
+        [[maybe_unused]] typedef theClass ThisClass;                                               \
         typedef baseClass TheBaseClass;                                                            \
         static const AFX_MSGMAP_ENTRY _messageEntries[] = {
 
@@ -624,6 +624,59 @@ AFX_FW_API int AFXAPI AfxMessageBox(LPCTSTR lpszText, UINT nType = MB_OK, UINT n
 // The prompt is string nIDPrompt of the resource chain; nIDHelp -1 means
 // nIDPrompt.
 AFX_FW_API int AFXAPI AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = (UINT)-1);
+
+/////////////////////////////////////////////////////////////////////////////
+// Window classes and views
+
+// The name of a window class with these attributes, registered in the
+// application's module on first use; equal attributes give the same name.
+// Throws CResourceException when the class cannot be registered.
+AFX_FW_API LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = 0,
+                                              HBRUSH hbrBackground = 0, HICON hIcon = 0);
+
+struct CCreateContext;
+
+// The notification code of a plain command.
+#define CN_COMMAND 0
+
+// A child window that shows something; heap objects, deleted with their
+// window.
+class AFX_FW_API CView : public CWnd {
+    DECLARE_DYNAMIC(CView)
+public:
+    // Called once the view is created and placed: updates the view.
+    virtual void OnInitialUpdate();
+
+protected:
+    CView();
+    virtual ~CView();
+
+    virtual void OnDraw(CDC* pDC) = 0;
+    // The view shows something new: by default it is repainted.
+    virtual void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint);
+    void PostNcDestroy() override;
+
+    afx_msg void OnPaint();
+    DECLARE_MESSAGE_MAP()
+};
+
+// A view with a logical size of its own, recorded for its users; it shows
+// no scroll bars.
+class AFX_FW_API CScrollView : public CView {
+    DECLARE_DYNAMIC(CScrollView)
+public:
+    static const SIZE sizeDefault;
+    void SetScrollSizes(int nMapMode, SIZE sizeTotal, const SIZE& sizePage = sizeDefault,
+                        const SIZE& sizeLine = sizeDefault);
+    CSize GetTotalSize() const { return m_totalLog; }
+
+protected:
+    CScrollView();
+    virtual ~CScrollView();
+
+    int m_nMapMode;
+    CSize m_totalLog;
+};
 
 #include "afxwinctl_.h"
 #endif // _WIN32

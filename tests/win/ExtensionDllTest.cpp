@@ -1,0 +1,49 @@
+// A second extension DLL loaded at run time: while it is loaded, its dialog
+// template and string are found through the ordinary resource search; once
+// unloaded, they are not.
+#include "AppTest.h"
+
+#include "extdll/ExtDllIds.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+CString LoadedText() {
+    TCHAR szText[64];
+    AfxLoadString(IDS_EXT_TEXT, szText, 64);
+    return szText;
+}
+
+bool TemplateFound() {
+    const LPCTSTR lpszName = MAKEINTRESOURCE(IDD_EXT_DIALOG);
+    return ::FindResource(AfxFindResourceHandle(lpszName, RT_DIALOG), lpszName, RT_DIALOG) != NULL;
+}
+
+TEST(ExtensionDll, ResourcesFoundOnlyWhileLoaded) {
+    EXPECT_FALSE(TemplateFound());
+    EXPECT_STREQ("", LoadedText());
+
+    HMODULE hDll = ::LoadLibraryA("extdll.dll");
+    ASSERT_NE(hDll, nullptr);
+    EXPECT_EQ(hDll, AfxFindResourceHandle(MAKEINTRESOURCE(IDD_EXT_DIALOG), RT_DIALOG));
+    EXPECT_STREQ("Hello from the extension.", LoadedText());
+    {
+        CDialog dlg(IDD_EXT_DIALOG);
+        ASSERT_TRUE(dlg.Create(IDD_EXT_DIALOG));
+        EXPECT_NE(nullptr, dlg.GetDlgItem(IDC_EXT_EDIT));
+        CString caption;
+        dlg.GetWindowText(caption);
+        EXPECT_STREQ("Extension", caption);
+        dlg.DestroyWindow();
+    }
+
+    ASSERT_TRUE(::FreeLibrary(hDll));
+    EXPECT_EQ(nullptr, ::GetModuleHandleA("extdll.dll"));
+    EXPECT_FALSE(TemplateFound());
+    CDialog gone(IDD_EXT_DIALOG);
+    EXPECT_FALSE(gone.Create(IDD_EXT_DIALOG));
+    EXPECT_STREQ("", LoadedText());
+}
+
+} // namespace

@@ -5,6 +5,7 @@
 #include "WinTestIds.h"
 
 #include <afxext.h>
+#include <afxpriv.h>
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
@@ -118,6 +119,19 @@ TEST_F(ToolBarTest, CommandsWithoutAHandlerDisabledOnlyOnRequest) {
 
     bar.OnUpdateCmdUI(pTarget, FALSE);
     EXPECT_FALSE(Enabled(ID_TOOL_SECOND));
+}
+
+// The base bar's idle update works for the bar's owner, and only while the
+// bar can be seen.
+TEST_F(ToolBarTest, IdleUpdateServesTheOwnerWhileVisible) {
+    ASSERT_TRUE(bar.LoadToolBar(IDR_TOOLBAR));
+    bar.SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    EXPECT_TRUE(Enabled(ID_TOOL_SECOND));
+
+    parent.ShowWindow(SW_SHOWNOACTIVATE);
+    bar.SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    EXPECT_FALSE(Enabled(ID_TOOL_SECOND));
+    EXPECT_TRUE(Enabled(ID_TOOL_FIRST));
 }
 
 } // namespace

@@ -61,6 +61,11 @@ protected:
 
     DWORD m_dwStyle; // the CBRS_ part of the style
     CRect m_rcBorders;
+
+    // While the bar is visible, brings its commands up to date for its owner
+    // (the window that holds it, unless another owner was set).
+    afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
 };
 
 // The common toolbar control as a control bar, its buttons loaded from a

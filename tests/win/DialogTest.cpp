@@ -73,7 +73,7 @@ protected:
     CExchangeDlg dlg;
 };
 
-TEST_F(DialogTest, TemplateOfTheHostLoadsMembersAndSubclassesOnce) {
+TEST_F(DialogTest, TemplateOfTheHostExchangesBothWaysAndSubclassesOnce) {
     ASSERT_TRUE(dlg.Create(IDD_EXCHANGE));
     EXPECT_EQ(1, dlg.nInit);
     EXPECT_STREQ("abc", Text(IDC_NAME));
@@ -87,13 +87,9 @@ TEST_F(DialogTest, TemplateOfTheHostLoadsMembersAndSubclassesOnce) {
     EXPECT_TRUE(dlg.UpdateData(FALSE));
     EXPECT_EQ(1, dlg.m_edit.nPreSubclass);
 
-    dlg.SetDlgItemText(IDC_NAME, "changed");
-    EXPECT_EQ(1, dlg.nChange);
-}
-
-TEST_F(DialogTest, SavingParsesTheControlsText) {
-    ASSERT_TRUE(dlg.Create(IDD_EXCHANGE));
+    // Saving parses the controls' text.
     dlg.SetDlgItemText(IDC_NAME, "new name");
+    EXPECT_EQ(1, dlg.nChange);
     dlg.SetDlgItemText(IDC_COUNT, " -7 ");
     dlg.SetDlgItemText(IDC_VALUE, "\t1.5e2 ");
     EXPECT_TRUE(dlg.UpdateData(TRUE));
@@ -134,50 +130,26 @@ TEST_F(DialogTest, BadTextPromptsAndReturnsTheFocus) {
     EXPECT_EQ(::GetDlgItem(dlg.m_hWnd, IDC_COUNT), ::GetFocus());
 }
 
-TEST_F(DialogTest, ModalDialogEndsThroughOnOK) {
-    dlg.typed = {{IDC_COUNT, "9"}};
-    dlg.posted = {IDOK};
-    EXPECT_EQ(IDOK, dlg.DoModal());
-    EXPECT_EQ(9, dlg.m_nCount);
-    EXPECT_EQ(NULL, dlg.m_hWnd);
-    EXPECT_EQ(1, dlg.m_edit.nPreSubclass);
-    EXPECT_EQ(NULL, dlg.m_edit.m_hWnd);
-}
-
-TEST_F(DialogTest, ModalDialogStaysOpenWhileItsDataIsBad) {
+// A modal dialog stays open while its data is bad, and ends through OnOK
+// with the data saved.
+TEST_F(DialogTest, ModalDialogEndsThroughOnOKOnlyWithGoodData) {
     dlg.typed = {{IDC_VALUE, "oops"}};
     dlg.posted = {IDOK, IDCANCEL};
     EXPECT_EQ(IDCANCEL, dlg.DoModal());
     EXPECT_DOUBLE_EQ(2.5, dlg.m_dValue);
     ASSERT_EQ(1u, TestApp().prompts.size());
     EXPECT_EQ(UINT(AFX_IDP_PARSE_REAL), TestApp().prompts[0].nIDPrompt);
-}
 
-TEST_F(DialogTest, MissingTemplateCreatesNothing) {
+    dlg.typed = {{IDC_COUNT, "9"}};
+    dlg.posted = {IDOK};
+    EXPECT_EQ(IDOK, dlg.DoModal());
+    EXPECT_EQ(9, dlg.m_nCount);
+    EXPECT_EQ(NULL, dlg.m_hWnd);
+    EXPECT_EQ(NULL, dlg.m_edit.m_hWnd);
+
     CDialog missing(4242);
     EXPECT_EQ(-1, missing.DoModal());
     EXPECT_FALSE(missing.Create(4242));
-    EXPECT_EQ(NULL, missing.m_hWnd);
-}
-
-// With another module as the resource module, the template is found through
-// the extension module that registers the host's resources.
-TEST_F(DialogTest, TemplateFoundThroughAnExtensionModule) {
-    HINSTANCE hHost = AfxGetInstanceHandle();
-    HINSTANCE hOldResource = AfxGetResourceHandle();
-    HMODULE hFramework = NULL;
-    ::GetModuleHandleEx(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                            GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                        reinterpret_cast<LPCTSTR>(&AfxFindResourceHandle), &hFramework);
-    AfxSetResourceHandle(hFramework);
-    EXPECT_FALSE(dlg.Create(IDD_EXCHANGE));
-
-    AFX_EXTENSION_MODULE module = {FALSE, NULL, NULL};
-    AfxInitExtensionModule(module, hHost);
-    new CDynLinkLibrary(module);
-    EXPECT_TRUE(dlg.Create(IDD_EXCHANGE));
-    AfxTermExtensionModule(module);
-    AfxSetResourceHandle(hOldResource);
 }
 
 // The application's loop gives a modeless dialog its keyboard navigation;

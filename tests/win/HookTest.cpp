@@ -4,8 +4,10 @@
 
 #include <dovuv32.h>
 
+#include <cstring>
 #include <memory>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -56,7 +58,7 @@ public:
 };
 
 // Logs its name for every message and unhooking; passes WM_PROBE on unless
-// told to answer it itself.
+// told to answer it itself, after unhooking itself if told to leave.
 class LogHook : public CAIMsgHook {
 public:
     explicit LogHook(char name) : m_name(name) {}
@@ -66,6 +68,8 @@ public:
         if (msg != WM_PROBE)
             return CAIMsgHook::WindowProc(msg, wParam, lParam);
         g_log += m_name;
+        if (m_leave)
+            HookWindow(NULL);
         return m_answer ? m_answer : Default();
     }
     BOOL HookWindow(CWnd* pWnd) override {
@@ -76,6 +80,7 @@ public:
 
     char m_name;
     LRESULT m_answer = 0;
+    bool m_leave = false;
 };
 
 class HookTest : public ::testing::Test {
@@ -95,16 +100,10 @@ TEST_F(HookTest, NewestHookSeesMessagesFirstAndDefaultPassesThemOn) {
     HookedWindow w;
     WNDPROC own = w.Proc();
     LogHook a('A'), b('B');
-    EXPECT_TRUE(a.IsKindOf(RUNTIME_CLASS(CAIMsgHook)));
     EXPECT_TRUE(a.HookWindow(&w.m_wnd));
     EXPECT_TRUE(b.HookWindow(&w.m_wnd));
     EXPECT_TRUE(a.IsHooked() && b.IsHooked());
     EXPECT_NE(w.Proc(), own);
-    EXPECT_EQ(Route(w), "BAW");
-
-    // Enabling handlers is a flag for derived hooks; routing stays.
-    EXPECT_TRUE(b.EnableHandlers(FALSE));
-    EXPECT_FALSE(b.EnableHandlers(FALSE));
     EXPECT_EQ(Route(w), "BAW");
 
     // A hook that answers itself stops the message.
@@ -113,7 +112,15 @@ TEST_F(HookTest, NewestHookSeesMessagesFirstAndDefaultPassesThemOn) {
     EXPECT_EQ(g_log, "B");
 }
 
-TEST_F(HookTest, HooksLeaveFromMiddleEndAndHead) {
+// Stands between the window and its class procedure once the hook has left.
+WNDPROC g_underneath;
+LRESULT CALLBACK OtherSubclass(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_PROBE)
+        g_log += 'P';
+    return ::CallWindowProcA(g_underneath, hWnd, msg, wParam, lParam);
+}
+
+TEST_F(HookTest, HooksLeaveFromMiddleEndAndHeadAndComeBack) {
     HookedWindow w;
     WNDPROC own = w.Proc();
     LogHook a('A'), b('B'), c('C');
@@ -142,32 +149,24 @@ TEST_F(HookTest, HooksLeaveFromMiddleEndAndHead) {
     EXPECT_EQ(Route(w), "BW");
     b.HookWindow(NULL);
     EXPECT_EQ(w.Proc(), own);
-}
 
-// Stands between the window and its class procedure once the hook has left.
-WNDPROC g_underneath;
-LRESULT CALLBACK OtherSubclass(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_PROBE)
-        g_log += 'P';
-    return ::CallWindowProcA(g_underneath, hWnd, msg, wParam, lParam);
-}
-
-TEST_F(HookTest, HookingAgainRecordsTheProcedureOfThatTime) {
-    HookedWindow w;
-    LogHook a('A');
-    a.HookWindow(&w.m_wnd);
-    a.HookWindow(NULL);
+    // Hooking again records the procedure of that time.
     g_underneath = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrA(w.m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OtherSubclass)));
-
     a.HookWindow(&w.m_wnd);
     EXPECT_EQ(Route(w), "APW");
     a.HookWindow(NULL);
     EXPECT_EQ(w.Proc(), OtherSubclass);
 }
 
+// Refuses to be unhooked by anyone but itself.
+class StubbornHook : public CAIMsgHook {
+public:
+    BOOL HookWindow(CWnd* pWnd) override { return pWnd ? CAIMsgHook::HookWindow(pWnd) : TRUE; }
+};
+
 TEST_F(HookTest, NcDestroyUnhooksNewestFirstAndReachesOnlyTheWindow) {
-    HookedWindow w;
+    HookedWindow w, w2;
     LogHook a('A'), b('B');
     a.HookWindow(&w.m_wnd);
     b.HookWindow(&w.m_wnd);
@@ -177,6 +176,14 @@ TEST_F(HookTest, NcDestroyUnhooksNewestFirstAndReachesOnlyTheWindow) {
     EXPECT_EQ(g_log, "-B-AW!");
     EXPECT_FALSE(a.IsHooked());
     EXPECT_FALSE(b.IsHooked());
+
+    // Even a hook that refuses to leave is taken out.
+    StubbornHook stubborn;
+    stubborn.HookWindow(&w2.m_wnd);
+    g_log.clear();
+    ::DestroyWindow(w2.m_hWnd);
+    EXPECT_FALSE(stubborn.IsHooked());
+    EXPECT_EQ(g_log, "W!");
 }
 
 TEST_F(HookTest, BrokenCallerRulesLeaveTheChainsSound) {
@@ -221,21 +228,6 @@ TEST_F(HookTest, BrokenCallerRulesLeaveTheChainsSound) {
     EXPECT_EQ(g_log, "");
 }
 
-// Refuses to be unhooked by anyone but itself.
-class StubbornHook : public CAIMsgHook {
-public:
-    BOOL HookWindow(CWnd* pWnd) override { return pWnd ? CAIMsgHook::HookWindow(pWnd) : TRUE; }
-};
-
-TEST_F(HookTest, DestructionUnhooksEvenAHookThatRefuses) {
-    HookedWindow w;
-    StubbornHook stubborn;
-    stubborn.HookWindow(&w.m_wnd);
-    ::DestroyWindow(w.m_hWnd);
-    EXPECT_FALSE(stubborn.IsHooked());
-    EXPECT_EQ(g_log, "W!");
-}
-
 // A framework window under the hooks: its handler passes the probe on with
 // CWnd::Default, which reads the record the framework's procedure keeps.
 class MapWnd : public CWnd {
@@ -267,28 +259,17 @@ TEST_F(HookTest, HooksSitAboveAFrameworkWindow) {
     w.m_wnd.Attach(w.m_hWnd);
 }
 
-// Unhooks itself while handling a message, then passes the message on.
-class LeavingHook : public CAIMsgHook {
-public:
-    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override {
-        if (msg != WM_PROBE)
-            return CAIMsgHook::WindowProc(msg, wParam, lParam);
-        HookWindow(NULL);
-        return Default();
-    }
-};
-
 TEST_F(HookTest, HookLeavingDuringItsOwnMessage) {
     HookedWindow w;
-    LogHook a('A');
-    LeavingHook leaving;
+    LogHook a('A'), leaving('L');
+    leaving.m_leave = true;
     leaving.HookWindow(&w.m_wnd);
     EXPECT_EQ(w.Probe(), 0);
-    EXPECT_EQ(g_log, "");
+    EXPECT_EQ(g_log, "L-L");
 
     a.HookWindow(&w.m_wnd);
     leaving.HookWindow(&w.m_wnd);
-    EXPECT_EQ(Route(w), "AW");
+    EXPECT_EQ(Route(w), "L-LAW");
     EXPECT_FALSE(leaving.IsHooked());
 }
 
@@ -318,25 +299,17 @@ TEST_F(HookTest, CurrentMessageSurvivesNestedSends) {
     h2.HookWindow(&w2.m_wnd);
 
     MSG& cur = AfxGetThreadState()->m_lastSentMsg;
-    MSG before = {};
-    before.hwnd = HWND(0x1234);
-    before.message = 0x4321;
-    before.time = 99;
-    before.pt.x = 12;
+    const MSG before = {HWND(0x1234), 0x4321, 0, 0, 99, {12, 0}};
     cur = before;
 
     for (HookedWindow* target : {&w2, &w1}) {
         NestingHook& receiver = target == &w2 ? h2 : h1;
         h1.m_target = target->m_hWnd;
         EXPECT_EQ(w1.Probe(9), 1009);
-        EXPECT_EQ(receiver.m_seen.hwnd, target->m_hWnd);
-        EXPECT_EQ(receiver.m_seen.message, WM_PROBE + 1);
-        EXPECT_EQ(receiver.m_seen.wParam, WPARAM(3));
-        EXPECT_EQ(receiver.m_seen.lParam, LPARAM(4));
-        EXPECT_EQ(cur.hwnd, before.hwnd);
-        EXPECT_EQ(cur.message, before.message);
-        EXPECT_EQ(cur.time, before.time);
-        EXPECT_EQ(cur.pt.x, before.pt.x);
+        const MSG& seen = receiver.m_seen;
+        EXPECT_EQ(std::make_tuple(seen.hwnd, seen.message, seen.wParam, seen.lParam),
+                  std::make_tuple(target->m_hWnd, UINT(WM_PROBE + 1), WPARAM(3), LPARAM(4)));
+        EXPECT_EQ(0, memcmp(&cur, &before, sizeof cur)); // restored in full
     }
 }
 

@@ -110,7 +110,7 @@ CParentWnd* WndReflectTest::parent;
 CReflectingEdit* WndReflectTest::edit;
 CWnd* WndReflectTest::other;
 
-TEST_F(WndReflectTest, ExHandlerLetsTheParentSeeTheNotificationToo) {
+TEST_F(WndReflectTest, OnlyAnExHandlerLetsTheParentSeeTheNotificationToo) {
     MoveFocusThroughEdit();
     EXPECT_EQ(1, edit->nKillFocus);
     EXPECT_EQ(1, parent->nKillFocus);
@@ -119,9 +119,8 @@ TEST_F(WndReflectTest, ExHandlerLetsTheParentSeeTheNotificationToo) {
     MoveFocusThroughEdit();
     EXPECT_EQ(2, edit->nKillFocus);
     EXPECT_EQ(1, parent->nKillFocus);
-}
 
-TEST_F(WndReflectTest, PlainReflectHandlerKeepsTheNotification) {
+    // A plain reflect handler keeps the notification.
     edit->SetWindowText("typed");
     EXPECT_EQ(1, edit->nChange);
     EXPECT_EQ(0, parent->nChange);

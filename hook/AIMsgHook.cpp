@@ -5,7 +5,8 @@
 IMPLEMENT_DYNAMIC(CAIMsgHook, CObject)
 
 CAIMsgHook::CAIMsgHook()
-    : m_pHookedWnd(NULL), m_pfnOldWndProc(NULL), m_pNextHook(NULL), m_bEnableHandlers(TRUE) {}
+    : m_pHookedWnd(NULL), m_pfnOldWndProc(NULL), m_pNextHook(NULL), m_bEnableHandlers(TRUE),
+      m_hWndHooked(NULL) {}
 
 CAIMsgHook::~CAIMsgHook() {
     // Qualified: a derived hook is already gone by now.
@@ -20,7 +21,7 @@ LRESULT CAIMsgHook::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     // there is no procedure left to pass it to.
     if (m_pHookedWnd == NULL)
         return 0;
-    return ::CallWindowProcA(m_pfnOldWndProc, m_pHookedWnd->m_hWnd, msg, wParam, lParam);
+    return ::CallWindowProcA(m_pfnOldWndProc, m_hWndHooked, msg, wParam, lParam);
 }
 
 BOOL CAIMsgHook::HookWindow(CWnd* pWnd) {
@@ -28,10 +29,12 @@ BOOL CAIMsgHook::HookWindow(CWnd* pWnd) {
         if (!IsHooked()) {
             CAIMsgHookMap::Instance().AddHook(pWnd->m_hWnd, this);
             m_pHookedWnd = pWnd;
+            m_hWndHooked = pWnd->m_hWnd;
         }
     } else if (IsHooked()) {
         CAIMsgHookMap::Instance().RemoveHook(this);
         m_pHookedWnd = NULL;
+        m_hWndHooked = NULL;
         m_pfnOldWndProc = NULL;
     }
     return TRUE;

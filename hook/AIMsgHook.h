@@ -40,6 +40,10 @@ protected:
     BOOL m_bEnableHandlers;
 
 private:
+    // The hooked window's handle, kept apart from m_pHookedWnd: a hook may be
+    // given a temporary window object that is gone at the next idle time.
+    HWND m_hWndHooked;
+
     friend class CAIMsgHookMap;
     friend LRESULT CALLBACK HookedWindowProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
 };

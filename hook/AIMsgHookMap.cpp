@@ -26,7 +26,7 @@ void CAIMsgHookMap::AddHook(HWND hWnd, CAIMsgHook* pHook) {
 }
 
 void CAIMsgHookMap::RemoveHook(CAIMsgHook* pHook) {
-    HWND hWnd = pHook->m_pHookedWnd->m_hWnd;
+    HWND hWnd = pHook->m_hWndHooked;
     CAIMsgHook* pHead = FindHook(hWnd);
     if (pHead == pHook) {
         if (pHook->m_pNextHook != NULL) {

@@ -1,11 +1,11 @@
-#include "AppTest.h"
+#include "TestApp.h"
 
 #include "WinTestIds.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-CTestApp theApp;
+CTestApp theApp("win_tests");
 }
 
 CTestApp& TestApp() {

@@ -1,4 +1,4 @@
-#include "AppTest.h"
+#include "TestApp.h"
 
 #include "WinTestIds.h"
 

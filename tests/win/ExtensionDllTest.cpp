@@ -1,7 +1,7 @@
 // A second extension DLL loaded at run time: while it is loaded, its dialog
 // template and string are found through the ordinary resource search; once
 // unloaded, they are not.
-#include "AppTest.h"
+#include "TestApp.h"
 
 #include "extdll/ExtDllIds.h"
 

@@ -2,7 +2,7 @@
 // and its dialog data exchange of numbers.
 #include <dovuv32.h>
 
-#include "AppTest.h"
+#include "TestApp.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // A toolbar in an ordinary parent window: buttons and images from the
 // resources, its layout, and the state of its commands.
-#include "AppTest.h"
+#include "TestApp.h"
 
 #include "WinTestIds.h"
 

@@ -1,6 +1,6 @@
 // Generated window classes, and a form view made from a dialog template
 // inside an ordinary parent window.
-#include "AppTest.h"
+#include "TestApp.h"
 
 #include "WinTestIds.h"
 

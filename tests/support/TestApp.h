@@ -1,4 +1,5 @@
-// The tests' application object: it records prompts instead of showing them.
+// A window test program's application object: it records prompts instead of
+// showing them. Each program defines one (CTestApp theApp) and TestApp().
 #pragma once
 
 #include <afxwin.h>
@@ -14,7 +15,7 @@ struct RecordedPrompt {
 
 class CTestApp : public CWinApp {
 public:
-    CTestApp() : CWinApp("win_tests") {}
+    explicit CTestApp(LPCTSTR lpszAppName) : CWinApp(lpszAppName) {}
     int DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt) override {
         prompts.push_back({lpszPrompt, nType, nIDPrompt});
         return IDOK;

@@ -1,0 +1,495 @@
+#include "SliderDyna.h"
+
+#include "RVEdit.h"
+#include "rvNumeric.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const double kTolerance = 1e-10;
+// Label ends beyond these show as infinite.
+const double kLabelInfinity = 100000.0;
+const int kLabelWidth = 35;
+const int kLabelHeight = 12;
+const DWORD kLabelStyle = WS_CHILD | WS_VISIBLE | SS_CENTER;
+// Positions far outside the track are limited to this before they become
+// an int, so that a value far beyond the display range cannot overflow.
+const double kPosnLimit = 1e9;
+
+} // namespace
+
+IMPLEMENT_DYNAMIC(CSliderDyna, CSliderCtrl)
+
+BEGIN_MESSAGE_MAP(CSliderDyna, CSliderCtrl)
+ON_WM_TIMER()
+ON_WM_HSCROLL()
+ON_WM_VSCROLL()
+ON_MESSAGE(WM_RV_UPDATE_CONTROLLER, &CSliderDyna::OnUpdateController)
+ON_MESSAGE(WM_RV_EDIT_SETUP_MODIFIED, &CSliderDyna::OnRVEditSetupModified)
+END_MESSAGE_MAP()
+
+CSliderDyna::CSliderDyna()
+    : m_valRange(0.0, 20.0), m_val(0.0), m_bShowMinMax(TRUE), m_nPrecision(3),
+      m_bStandalone(false), m_bDynamicMin(true), m_bDynamicMax(true), m_nLastPosn(0),
+      m_nFloatDir(0), m_nPosnCount(120), m_nFirstInnerPosn(12), m_nLastInnerPosn(108),
+      m_nTimerId(0), m_nTimerUnit(10), m_pClient(NULL), m_nMaxLabelId(0), m_nMinLabelId(0),
+      m_nTimerPeriod(0), m_strMinText("0.0"), m_strMaxText("20.0") {
+    // One hundredth of the default display range per tick, whatever the
+    // range becomes later.
+    m_dFloatStep = (m_valRange.m_max - m_valRange.m_min) * 0.01;
+}
+
+CSliderDyna::~CSliderDyna() {
+    // The dialog's own statics outlive the slider.
+    if (m_nMinLabelId != 0)
+        m_minLabel.Detach();
+    if (m_nMaxLabelId != 0)
+        m_maxLabel.Detach();
+}
+
+// Mappings
+
+bool CSliderDyna::RoomBelow() const {
+    return m_editRange.m_min + kTolerance < m_valRange.m_min;
+}
+
+bool CSliderDyna::RoomAbove() const {
+    return m_editRange.m_max - kTolerance > m_valRange.m_max;
+}
+
+bool CSliderDyna::LowPinned() const {
+    return std::fabs(m_valRange.m_min - m_editRange.m_min) < kTolerance;
+}
+
+bool CSliderDyna::HighPinned() const {
+    return std::fabs(m_valRange.m_max - m_editRange.m_max) < kTolerance;
+}
+
+int CSliderDyna::ValToPosn(double v) {
+    const double width = m_valRange.m_max - m_valRange.m_min;
+    const double offset =
+        (m_nLastInnerPosn - m_nFirstInnerPosn) * (v - m_valRange.m_min) / width;
+    // A range of zero width, or a value that is no number, has no place on
+    // the scale: the start of the inner zone.
+    if (width == 0.0 || std::isnan(offset))
+        return m_nFirstInnerPosn;
+    return m_nFirstInnerPosn + static_cast<int>(std::fmax(-kPosnLimit, std::fmin(kPosnLimit, offset)));
+}
+
+double CSliderDyna::PosnToVal(int p) {
+    const int lowPos = LowPinned() ? 0 : m_nFirstInnerPosn;
+    const int highPos = HighPinned() ? m_nPosnCount : m_nLastInnerPosn;
+    if (highPos == lowPos)
+        return m_valRange.m_min;
+    return m_valRange.m_min +
+           (p - lowPos) * (m_valRange.m_max - m_valRange.m_min) / (highPos - lowPos);
+}
+
+void CSliderDyna::SetValRange(double lo, double hi) {
+    m_valRange.m_min = lo;
+    m_valRange.m_max = hi;
+}
+
+void CSliderDyna::GetValRange(double& lo, double& hi) const {
+    lo = m_valRange.m_min;
+    hi = m_valRange.m_max;
+}
+
+void CSliderDyna::SetDynamic(bool bMin, bool bMax) {
+    m_bDynamicMin = bMin;
+    m_bDynamicMax = bMax;
+}
+
+BOOL CSliderDyna::IsValidInit() {
+    return m_valRange.m_min <= m_val && m_val <= m_valRange.m_max;
+}
+
+BOOL CSliderDyna::IsValid() {
+    if (m_hWnd != NULL) {
+        const int pos = GetPos();
+        if (pos < 0 || pos > m_nPosnCount)
+            return FALSE;
+    }
+    return m_nFirstInnerPosn <= m_nLastInnerPosn;
+}
+
+// Value and floating
+
+void CSliderDyna::SetVal(double v) {
+    m_val = v;
+    if (!m_valRange.In(v))
+        UpdateFloatingRange();
+    m_nLastPosn = ValToPosn(v);
+    if (m_hWnd != NULL)
+        UpdateData(false);
+}
+
+void CSliderDyna::UpdateFloatingRange(bool bAtLow) {
+    const double width = m_valRange.m_max - m_valRange.m_min;
+    if (bAtLow)
+        SetValRange(m_val, m_val + width);
+    else
+        SetValRange(m_val - width, m_val);
+    UpdateMinMaxDisplay();
+}
+
+void CSliderDyna::UpdateFloatingRange() {
+    if (!m_valRange.In(m_val))
+        UpdateFloatingRange(m_valRange.m_min > m_val);
+}
+
+void CSliderDyna::SetCurPosn(int p) {
+    if (!m_bStandalone && m_pClient == NULL)
+        return;
+    m_nFloatDir = 0;
+    if (InLowZone(p) && RoomBelow())
+        m_nFloatDir = -1;
+    else if (InLowZone(m_nLastPosn) && RoomBelow())
+        UpdateFloatingRange(true); // left the zone after floating down
+    SetTimer(p);
+    if (InHighZone(p) && RoomAbove())
+        m_nFloatDir = +1;
+    else if (InHighZone(m_nLastPosn) && RoomAbove())
+        UpdateFloatingRange(false);
+    SetTimer(p);
+    // While floating, the ticks set the value, not the position.
+    if (m_nFloatDir == 0) {
+        m_val = PosnToVal(p);
+        PushToClient();
+    }
+    m_nLastPosn = p;
+}
+
+void CSliderDyna::SetTimer(int p) {
+    int period = 0;
+    if (InHighZone(p))
+        period = (m_nPosnCount - p + 1) * m_nTimerUnit;
+    else if (InLowZone(p))
+        period = (p + 1) * m_nTimerUnit;
+    if (m_nTimerId != 0 && m_hWnd != NULL)
+        KillTimer(m_nTimerId);
+    m_nTimerId = 0;
+    m_nTimerPeriod = 0;
+    if (period > 0 && m_nFloatDir != 0) {
+        m_nTimerPeriod = static_cast<UINT>(period);
+        if (m_hWnd != NULL)
+            m_nTimerId = CWnd::SetTimer(kFloatTimerId, m_nTimerPeriod);
+    }
+}
+
+void CSliderDyna::FloatTick() {
+    const double next = m_nFloatDir * m_dFloatStep + m_val;
+    if (m_editRange.In(next)) {
+        m_val = next;
+        PushToClient();
+        return;
+    }
+    // The limit: the client shows it before it hears that floating stopped,
+    // so that whoever it tells reads the final value.
+    m_val = m_editRange.GetBestMatch(next);
+    PushToClient();
+    OnFloatStopped(true);
+}
+
+void CSliderDyna::OnFloatStopped(bool /*b*/) {
+    if (m_hWnd != NULL)
+        KillTimer(kFloatTimerId);
+    m_nTimerPeriod = 0;
+    UpdateFloatingRange();
+    UpdateMinMaxDisplay();
+    if (m_pClient != NULL && m_pClient->m_hWnd != NULL)
+        m_pClient->SendMessage(WM_RV_END_MODIFY, reinterpret_cast<WPARAM>(this), 0);
+}
+
+// The client
+
+void CSliderDyna::PushToClient() {
+    UpdateData(false);
+}
+
+void CSliderDyna::UpdateData(bool bSave) {
+    if (bSave) {
+        if (m_hWnd != NULL)
+            m_val = PosnToVal(GetPos());
+        return;
+    }
+    if (m_pClient != NULL) {
+        m_pClient->SetVal(m_val);
+        m_pClient->UpdateData(FALSE, false);
+    }
+}
+
+CWnd* CSliderDyna::ClientParent() const {
+    if (m_pClient == NULL || m_pClient->m_hWnd == NULL)
+        return NULL;
+    CWnd* pParent = CWnd::FromHandle(::GetParent(m_pClient->m_hWnd));
+    return pParent != NULL && pParent->m_hWnd != NULL ? pParent : NULL;
+}
+
+void CSliderDyna::SetClient(CRVEdit* pEdit) {
+    if (m_pClient != NULL && m_pClient != pEdit)
+        m_pClient->SetController(NULL);
+    if (pEdit != NULL)
+        pEdit->SetController(this);
+    if (pEdit == NULL || !pEdit->IsControlled()) {
+        Enable(FALSE);
+        m_pClient = NULL;
+        return;
+    }
+    m_pClient = pEdit;
+    OnRVEditSetupModified(0, 0);
+    m_nFirstInnerPosn = m_nPosnCount / 10;
+    m_nLastInnerPosn = m_nPosnCount - m_nPosnCount / 10;
+    OnUpdateController(0, 0);
+    if (m_valRange.GetLength() >= kTolerance) {
+        UpdatePosn();
+        Enable(TRUE);
+    }
+}
+
+LRESULT CSliderDyna::OnRVEditSetupModified(WPARAM, LPARAM) {
+    if (m_pClient == NULL)
+        return 1;
+    m_pClient->GetRange(m_editRange);
+    m_pClient->GetControllerRange(m_valRange.m_min, m_valRange.m_max);
+    m_bDynamicMin = m_pClient->IsDynamicMin();
+    m_bDynamicMax = m_pClient->IsDynamicMax();
+    UpdateMinMaxDisplay();
+    if (m_hWnd != NULL)
+        EnableWindow(m_valRange.GetLength() >= kTolerance);
+    return 1;
+}
+
+LRESULT CSliderDyna::OnUpdateController(WPARAM, LPARAM) {
+    if (m_pClient != NULL) {
+        SetVal(m_pClient->GetVal());
+        m_bDynamicMin = m_pClient->IsDynamicMin();
+        m_bDynamicMax = m_pClient->IsDynamicMax();
+    }
+    PushToClient();
+    // While floating, the thumb stays where the user holds it.
+    if (m_nFloatDir == 0)
+        UpdatePosn();
+    return 1;
+}
+
+int CSliderDyna::UpdatePosn() {
+    const int p = ValToPosn(m_val);
+    if (m_hWnd != NULL)
+        SendMessage(TBM_SETPOS, TRUE, p);
+    return p;
+}
+
+void CSliderDyna::Update() {
+    if (m_pClient != NULL)
+        UpdateMinMaxDisplay();
+}
+
+// Window set-up
+
+void CSliderDyna::PreSubclassWindow() {
+    CSliderCtrl::PreSubclassWindow();
+    Init();
+}
+
+void CSliderDyna::Init() {
+    CreateMinMaxDisplay();
+    if (!m_bDynamicMin && !m_bDynamicMax) {
+        // Nothing floats: the floating zones are out of the thumb's reach.
+        CSliderCtrl::SetRange(m_nFirstInnerPosn, m_nLastInnerPosn, FALSE);
+        return;
+    }
+    CSliderCtrl::SetRange(0, m_nPosnCount, FALSE);
+    // Two ticks are the track's ends; mark the inner zone instead. Automatic
+    // ticks and tick-less trackbars stay as they are.
+    if (GetNumTics() == 2) {
+        ClearTics(FALSE);
+        if (SetTic(m_nFirstInnerPosn))
+            SetTic(m_nLastInnerPosn);
+    }
+}
+
+void CSliderDyna::AttachMinMaxCtrl(UINT minId, UINT maxId) {
+    m_nMinLabelId = minId;
+    m_nMaxLabelId = maxId;
+}
+
+// Each created label sits at its own end of the track: above the top and
+// below the bottom of a vertical trackbar, under the ends of a horizontal
+// one; both kept inside the parent's client area.
+void CSliderDyna::PlaceLabels(CRect& rcMin, CRect& rcMax) {
+    CWnd* pParent = GetParent();
+    CRect rc;
+    GetWindowRect(rc);
+    pParent->ScreenToClient(rc);
+    if ((GetStyle() & TBS_VERT) != 0) {
+        const int left = rc.left + (rc.Width() - kLabelWidth) / 2;
+        rcMin = CRect(CPoint(left, rc.top - kLabelHeight), CSize(kLabelWidth, kLabelHeight));
+        rcMax = CRect(CPoint(left, rc.bottom), CSize(kLabelWidth, kLabelHeight));
+    } else {
+        rcMin = CRect(CPoint(rc.left, rc.bottom), CSize(kLabelWidth, kLabelHeight));
+        rcMax = CRect(CPoint(rc.right - kLabelWidth, rc.bottom), CSize(kLabelWidth, kLabelHeight));
+    }
+    CRect client;
+    pParent->GetClientRect(client);
+    for (CRect* r : {&rcMin, &rcMax}) {
+        r->OffsetRect(std::max<int>(0, client.left - r->left), std::max<int>(0, client.top - r->top));
+        r->OffsetRect(std::min<int>(0, client.right - r->right),
+                      std::min<int>(0, client.bottom - r->bottom));
+    }
+}
+
+void CSliderDyna::SetUpLabel(CStatic& label, UINT nAttachId, LPCTSTR lpszText, const CRect& rc,
+                             UINT nId) {
+    CWnd* pParent = GetParent();
+    if (nAttachId != 0) {
+        label.Attach(pParent->GetDlgItem(nAttachId)->m_hWnd);
+        return;
+    }
+    label.Create(lpszText, kLabelStyle, rc, pParent, nId);
+}
+
+void CSliderDyna::CreateMinMaxDisplay() {
+    if (!m_bShowMinMax || m_hWnd == NULL)
+        return;
+    CWnd* pParent = GetParent();
+    // An id that names no child of the parent gets a created label.
+    if (m_nMinLabelId != 0 && pParent->GetDlgItem(m_nMinLabelId) == NULL)
+        m_nMinLabelId = 0;
+    if (m_nMaxLabelId != 0 && pParent->GetDlgItem(m_nMaxLabelId) == NULL)
+        m_nMaxLabelId = 0;
+    CRect rcMin, rcMax;
+    PlaceLabels(rcMin, rcMax);
+    SetUpLabel(m_minLabel, m_nMinLabelId, "0.0", rcMin, kMinLabelId);
+    SetUpLabel(m_maxLabel, m_nMaxLabelId, "20.0", rcMax, kMaxLabelId);
+    m_minLabel.GetWindowText(m_strMinText);
+    m_maxLabel.GetWindowText(m_strMaxText);
+    const WPARAM hFont = static_cast<WPARAM>(pParent->SendMessage(WM_GETFONT));
+    m_minLabel.SendMessage(WM_SETFONT, hFont, TRUE);
+    m_maxLabel.SendMessage(WM_SETFONT, hFont, TRUE);
+}
+
+void CSliderDyna::SetLabelText(CStatic& label, CString& text, double end) {
+    CString next;
+    if (end > kLabelInfinity) {
+        next = "inf";
+    } else if (end < -kLabelInfinity) {
+        next = "-inf";
+    } else {
+        next = rvFormatValue(end, m_nPrecision);
+        if (next.GetLength() > m_nPrecision + 7)
+            return; // too long for the label: the old text stays
+    }
+    text = next;
+    if (label.m_hWnd != NULL)
+        ::SetWindowTextA(label.m_hWnd, text);
+}
+
+void CSliderDyna::UpdateMinMaxDisplay() {
+    if (!m_bShowMinMax)
+        return;
+    SetLabelText(m_minLabel, m_strMinText, m_valRange.m_min);
+    SetLabelText(m_maxLabel, m_strMaxText, m_valRange.m_max);
+}
+
+void CSliderDyna::Show(int nCmdShow) {
+    ::ShowWindow(m_minLabel.m_hWnd, nCmdShow);
+    ::ShowWindow(m_maxLabel.m_hWnd, nCmdShow);
+    ::ShowWindow(m_hWnd, nCmdShow);
+}
+
+void CSliderDyna::Enable(BOOL bEnable) {
+    if (m_hWnd == NULL)
+        return;
+    EnableWindow(bEnable);
+    if (m_minLabel.m_hWnd != NULL)
+        m_minLabel.EnableWindow(bEnable);
+    if (m_maxLabel.m_hWnd != NULL)
+        m_maxLabel.EnableWindow(bEnable);
+}
+
+BOOL CSliderDyna::IsHorizontal() {
+    // Horizontal and vertical trackbars are steered alike.
+    return FALSE;
+}
+
+CWnd* CSliderDyna::GetBuddyControl() {
+    if (m_hWnd == NULL || (GetStyle() & WS_GROUP) == 0)
+        return NULL;
+    CWnd* pPrev = GetWindow(GW_HWNDPREV);
+    if (pPrev == NULL || (pPrev->GetStyle() & WS_GROUP) != 0)
+        return NULL;
+    return pPrev;
+}
+
+void CSliderDyna::AttachBuddy() {
+    if (CWnd* pBuddy = GetBuddyControl())
+        m_buddyHandler.Attach(this, pBuddy);
+}
+
+// Notifications
+
+int CSliderDyna::ScrollTarget(UINT nSBCode, UINT nPos, int base, CScrollBar* pScrollBar) {
+    switch (nSBCode) {
+    case TB_LINEUP:
+        return base > 0 ? base - 1 : base;
+    case TB_LINEDOWN:
+        return base < m_nPosnCount ? base + 1 : base;
+    case TB_PAGEUP:
+        if (pScrollBar != NULL && (base > 0 || base == -1)) {
+            const int page = static_cast<int>(
+                reinterpret_cast<CWnd*>(pScrollBar)->SendMessage(TBM_GETPAGESIZE));
+            return page > base ? 0 : base - page;
+        }
+        return base;
+    case TB_PAGEDOWN:
+        if (pScrollBar != NULL && (base < m_nPosnCount || base == -1)) {
+            const int page = static_cast<int>(
+                reinterpret_cast<CWnd*>(pScrollBar)->SendMessage(TBM_GETPAGESIZE));
+            return page > m_nPosnCount - base ? m_nPosnCount : base + page;
+        }
+        return base;
+    case TB_THUMBPOSITION:
+    case TB_THUMBTRACK:
+        return static_cast<int>(nPos);
+    case TB_TOP:
+        return 0;
+    case TB_BOTTOM:
+        return m_nPosnCount;
+    default:
+        return base;
+    }
+}
+
+void CSliderDyna::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) {
+    SetCurPosn(ScrollTarget(nSBCode, nPos, GetPos(), pScrollBar));
+}
+
+void CSliderDyna::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) {
+    const int base = m_nLastPosn;
+    if (nSBCode == TB_ENDTRACK && m_pClient != NULL)
+        m_pClient->OnEndModify(); // the end of a drag ends the edit's modification
+    const int target = ScrollTarget(nSBCode, nPos, base, pScrollBar);
+    if (target != base)
+        SetCurPosn(target);
+    if (CWnd* pDialog = ClientParent())
+        pDialog->SendMessage(WM_VSCROLL, MAKEWPARAM(nSBCode, nPos),
+                             reinterpret_cast<LPARAM>(pScrollBar ? pScrollBar->GetSafeHwnd() : NULL));
+}
+
+BOOL CSliderDyna::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+    // Without a scroll bar the forwarded notification carries lParam 0, so
+    // the client's dialog cannot reflect it back here.
+    if (message == WM_HSCROLL || message == WM_VSCROLL)
+        OnVScroll(LOWORD(wParam), HIWORD(wParam), NULL);
+    return CSliderCtrl::OnChildNotify(message, wParam, lParam, pResult);
+}
+
+void CSliderDyna::OnTimer(UINT_PTR nIDEvent) {
+    FloatTick();
+    if (CWnd* pDialog = ClientParent())
+        pDialog->SendMessage(WM_TIMER, nIDEvent, 0);
+    Default();
+}

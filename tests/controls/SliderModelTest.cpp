@@ -1,0 +1,156 @@
+// The slider's mappings, floating and labels, driven without windows.
+#include <RVEdit.h>
+#include <SliderDyna.h>
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+
+namespace {
+
+// A slider steering a windowless edit whose value range is lo .. hi and whose
+// controller range (the slider's display range) is 0 .. 20.
+struct Rig {
+    CRVEdit edit;
+    CSliderDyna slider;
+    Rig(double lo, double hi, double val = 0.0) {
+        edit.SetRange(lo, hi);
+        edit.SetControllerRange(0.0, 20.0, true);
+        edit.SetVal(val);
+        slider.SetClient(&edit);
+    }
+    double Lo() const {
+        double lo, hi;
+        slider.GetValRange(lo, hi);
+        return lo;
+    }
+    double Hi() const {
+        double lo, hi;
+        slider.GetValRange(lo, hi);
+        return hi;
+    }
+};
+
+TEST(SliderModel, InnerZoneMapsTheDisplayRangeAndPinnedEndsFoldTheirZoneIn) {
+    Rig open(-1000, 1000);
+    EXPECT_DOUBLE_EQ(0.0, open.slider.PosnToVal(12));
+    EXPECT_DOUBLE_EQ(10.0, open.slider.PosnToVal(60));
+    EXPECT_DOUBLE_EQ(20.0, open.slider.PosnToVal(108));
+    EXPECT_EQ(60, open.slider.ValToPosn(10.0));
+    EXPECT_EQ(12, open.slider.ValToPosn(-0.1)); // truncated toward zero
+    EXPECT_EQ(8, open.slider.ValToPosn(-1.0));
+
+    Rig pinned(0, 20);
+    EXPECT_DOUBLE_EQ(0.0, pinned.slider.PosnToVal(0));
+    EXPECT_DOUBLE_EQ(20.0, pinned.slider.PosnToVal(120));
+    EXPECT_DOUBLE_EQ(2.0, pinned.slider.PosnToVal(12));
+    EXPECT_EQ(12, pinned.slider.ValToPosn(0.0));
+    EXPECT_EQ(108, pinned.slider.ValToPosn(20.0));
+}
+
+TEST(SliderModel, DegenerateDisplayRangesAndFarValuesStayDefined) {
+    CSliderDyna slider;
+    slider.SetValRange(5.0, 5.0);
+    EXPECT_EQ(12, slider.ValToPosn(7.0));
+    slider.SetValRange(0.0, 20.0);
+    EXPECT_EQ(12, slider.ValToPosn(NAN));
+    EXPECT_GT(slider.ValToPosn(1e300), 1000000);
+    EXPECT_LT(slider.ValToPosn(-DBL_MAX), -1000000);
+
+    Rig flat(5, 5);
+    flat.slider.SetValRange(5.0, 5.0);
+    EXPECT_DOUBLE_EQ(5.0, flat.slider.PosnToVal(60));
+}
+
+TEST(SliderModel, TimerPeriodGrowsWithTheDistanceFromTheEnd) {
+    Rig rig(-1000, 1000);
+    const struct {
+        int posn;
+        UINT period;
+    } cases[] = {{0, 10}, {1, 20}, {11, 120}, {12, 0}, {108, 0}, {109, 120}, {119, 20}, {120, 10}};
+    for (const auto& c : cases) {
+        rig.slider.SetCurPosn(c.posn);
+        EXPECT_EQ(c.period, rig.slider.GetTimerPeriod()) << c.posn;
+        EXPECT_EQ(c.period == 0 ? 0 : c.posn < 60 ? -1 : 1, rig.slider.GetFloatDir()) << c.posn;
+    }
+}
+
+TEST(SliderModel, FloatingDownAndLeavingTheZoneReanchorsTheDisplayRange) {
+    Rig rig(-1000, 1000);
+    rig.slider.SetCurPosn(12);
+    rig.slider.SetCurPosn(5);
+    EXPECT_EQ(-1, rig.slider.GetFloatDir());
+    EXPECT_EQ(60u, rig.slider.GetTimerPeriod());
+    for (int i = 0; i < 10; ++i)
+        rig.slider.FloatTick();
+    EXPECT_DOUBLE_EQ(-1.9999999999999998, rig.slider.GetVal());
+    EXPECT_DOUBLE_EQ(rig.slider.GetVal(), rig.edit.GetVal());
+    rig.slider.SetCurPosn(12);
+    EXPECT_EQ(0, rig.slider.GetFloatDir());
+    EXPECT_EQ(0u, rig.slider.GetTimerPeriod());
+    EXPECT_DOUBLE_EQ(-1.9999999999999998, rig.Lo());
+    EXPECT_DOUBLE_EQ(20.0 - 1.9999999999999998, rig.Hi());
+    EXPECT_DOUBLE_EQ(-1.9999999999999998, rig.slider.GetVal());
+}
+
+TEST(SliderModel, FloatingStopsAtTheClientsLimit) {
+    Rig rig(-1.1, 1000);
+    rig.slider.SetCurPosn(12);
+    rig.slider.SetCurPosn(5);
+    for (int i = 0; i < 5; ++i)
+        rig.slider.FloatTick();
+    EXPECT_NEAR(-1.0, rig.slider.GetVal(), 1e-12);
+    rig.slider.FloatTick();
+    EXPECT_DOUBLE_EQ(-1.1, rig.slider.GetVal());
+    EXPECT_DOUBLE_EQ(-1.1, rig.edit.GetVal());
+    EXPECT_EQ(0u, rig.slider.GetTimerPeriod());
+    EXPECT_EQ(-1, rig.slider.GetFloatDir()); // until the next position
+    EXPECT_DOUBLE_EQ(-1.1, rig.Lo());
+    EXPECT_DOUBLE_EQ(18.9, rig.Hi());
+    rig.slider.SetCurPosn(3); // the low end is pinned now: no room, no float
+    EXPECT_EQ(0, rig.slider.GetFloatDir());
+    EXPECT_DOUBLE_EQ(-1.1 + 3 * 20.0 / 108, rig.slider.GetVal());
+}
+
+TEST(SliderModel, PositionsNeedAClientAndValuesOutsideReanchor) {
+    CSliderDyna alone;
+    alone.SetCurPosn(40);
+    EXPECT_EQ(0, alone.GetLastPosn());
+    EXPECT_DOUBLE_EQ(0.0, alone.GetVal());
+
+    alone.SetVal(25.0);
+    double lo, hi;
+    alone.GetValRange(lo, hi);
+    EXPECT_DOUBLE_EQ(5.0, lo);
+    EXPECT_DOUBLE_EQ(25.0, hi);
+    EXPECT_EQ(108, alone.GetLastPosn());
+    EXPECT_TRUE(alone.IsValidInit());
+    alone.SetVal(25.0 + 1e-9);
+    alone.SetValRange(5.0, 25.0);
+    EXPECT_FALSE(alone.IsValidInit());
+}
+
+TEST(SliderModel, LabelsShowTheDisplayRangeWithinTheirWidth) {
+    CRVEdit edit;
+    CSliderDyna slider;
+    const struct {
+        double lo, hi, val;
+        const char* minText;
+        const char* maxText;
+    } cases[] = {
+        {-100000.0, 12.5, 0.0, "0.0", "12.500"}, // -100000.000 is too long: kept
+        {150000.0, 200000.0, 150001.0, "inf", "inf"},
+        {-300000.0, -200000.0, -250000.0, "-inf", "-inf"},
+        {-0.0001, 100000.0, 0.0, "0.000", "100000.000"},
+    };
+    for (const auto& c : cases) {
+        edit.SetControllerRange(c.lo, c.hi, true);
+        edit.SetVal(c.val);
+        slider.SetClient(&edit);
+        EXPECT_STREQ(c.minText, slider.GetMinText()) << c.lo;
+        EXPECT_STREQ(c.maxText, slider.GetMaxText()) << c.hi;
+    }
+}
+
+} // namespace

@@ -11,7 +11,7 @@
 #include "AIBaseState.h"
 #include "rvNumeric.h"
 
-// Text files
+// Text and tag files
 #include "RVTxtFile.h"
 #include "RVTxtFileExcept.h"
 
@@ -23,6 +23,15 @@
 #ifdef _WIN32
 // Dialog data exchange of numbers
 #include "Z_DDX_Text.h"
+
+// Numeric edit boxes, the dynamic slider and the library's resource ids
+#include "RVEdit.h"
+#include "RVEditTransient.h"
+#include "BuddySliderDlg.h"
+#include "SliderDyna.h"
+#include "SliderDynaBuddyHandler.h"
+#include "dovuv32Res.h"
+#include "rvMessages.h"
 
 // Window message hooks
 #include "AIMsgHook.h"

@@ -365,10 +365,12 @@ void CRVEdit::UpdateData(BOOL bSave, bool bUpdateController) {
         Display(bUpdateController);
         return;
     }
-    TCHAR szText[RV_VALUE_TEXT_SIZE] = "";
+    // The whole text: a number cut after 31 characters would be taken as
+    // another number without a word.
+    CString text;
     if (HasWindow())
-        GetWindowText(szText, RV_VALUE_TEXT_SIZE);
-    CommitText(szText, bUpdateController);
+        GetWindowText(text);
+    CommitText(text, bUpdateController);
 }
 
 void CRVEdit::CommitText(LPCTSTR lpszText, bool bUpdateController) {

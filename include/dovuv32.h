@@ -12,8 +12,11 @@
 #include "rvNumeric.h"
 
 // Text and tag files
+#include "EIterResult.h"
 #include "RVTxtFile.h"
 #include "RVTxtFileExcept.h"
+#include "RVXMLFile.h"
+#include "XMLNode.h"
 
 // Paths and file search
 #include "FileFilter.h"

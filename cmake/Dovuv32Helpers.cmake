@@ -12,12 +12,11 @@ function(dovuv32_public_headers target)
   endforeach()
 endfunction()
 
-# dovuv32_subsystem(source... [WINDOWS source...] [INTERNAL header...]):
-# adds a folder's sources to dovuv32 and the folder to its include path.
-# Sources after WINDOWS (and their headers) exist on the win32 target only;
-# INTERNAL headers are not installed for hosts.
+# dovuv32_subsystem(source... [WINDOWS source...]): adds a folder's sources
+# to dovuv32 and the folder to its include path. Sources after WINDOWS (and
+# their headers) exist on the win32 target only.
 macro(dovuv32_subsystem)
-  cmake_parse_arguments(_sub "" "" "WINDOWS;INTERNAL" ${ARGN})
+  cmake_parse_arguments(_sub "" "" "WINDOWS" ${ARGN})
   set(_sub_sources ${_sub_UNPARSED_ARGUMENTS})
   file(GLOB _sub_headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   if(WIN32)
@@ -28,9 +27,6 @@ macro(dovuv32_subsystem)
       list(REMOVE_ITEM _sub_headers ${CMAKE_CURRENT_SOURCE_DIR}/${_name}.h)
     endforeach()
   endif()
-  foreach(_h IN LISTS _sub_INTERNAL)
-    list(REMOVE_ITEM _sub_headers ${CMAKE_CURRENT_SOURCE_DIR}/${_h})
-  endforeach()
   target_sources(dovuv32 PRIVATE ${_sub_sources})
   target_include_directories(dovuv32 PUBLIC
     $<BUILD_INTERFACE:${CMAKE_CURRENT_SOURCE_DIR}>)

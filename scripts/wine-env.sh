@@ -4,7 +4,9 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEPREFIX=${WINEPREFIX:-$HOME/.wine-dovuv32}
 export WINEARCH=win32
 # No Mono or Gecko installers: nothing here needs .NET or a browser engine.
-export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+# No crash debugger either: a program that crashes must end with an error,
+# not wait for a debugger that nobody attends.
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=;winedbg.exe=d}
 DOVUV32_DISPLAY=${DOVUV32_DISPLAY:-:93}
 
 # Without an X display Wine creates no windows at all, and says nothing. A

@@ -38,4 +38,18 @@
 
 // Window message hooks
 #include "AIMsgHook.h"
+
+// Dialogs, pages, panels and window helpers
+#include "DlgToolBar.h"
+#include "Pane.h"
+#include "PropertyPanel.h"
+#include "RVDC.h"
+#include "RVDialog.h"
+#include "RVPropSheet.h"
+#include "RVPropertyPage.h"
+#include "ResTemplMngr.h"
+#include "StatusBox.h"
+#include "TestDlg.h"
+#include "rvWindowHelpers.h"
+
 #endif

@@ -215,17 +215,24 @@ void CWnd::OnChar(UINT, UINT, UINT) {
     Default();
 }
 
-// The scroll bar's handle is the message's lParam.
+// The scroll bar's handle is the message's lParam. Only the control's own
+// parent reflects the notification: a window that was passed a child's
+// notification on (a dialog telling its owner) must not make the control
+// act on it a second time.
+static bool ReflectScroll(HWND hWndParent, CScrollBar* pScrollBar) {
+    CWnd* pBar = reinterpret_cast<CWnd*>(pScrollBar);
+    return pBar != NULL && ::GetParent(pBar->m_hWnd) == hWndParent &&
+           pBar->SendChildNotifyLastMsg();
+}
+
 void CWnd::OnHScroll(UINT, UINT, CScrollBar* pScrollBar) {
-    if (pScrollBar != NULL && reinterpret_cast<CWnd*>(pScrollBar)->SendChildNotifyLastMsg())
-        return;
-    Default();
+    if (!ReflectScroll(m_hWnd, pScrollBar))
+        Default();
 }
 
 void CWnd::OnVScroll(UINT, UINT, CScrollBar* pScrollBar) {
-    if (pScrollBar != NULL && reinterpret_cast<CWnd*>(pScrollBar)->SendChildNotifyLastMsg())
-        return;
-    Default();
+    if (!ReflectScroll(m_hWnd, pScrollBar))
+        Default();
 }
 
 HBRUSH CWnd::OnCtlColor(CDC*, CWnd* pWnd, UINT) {

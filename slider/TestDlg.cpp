@@ -1,0 +1,62 @@
+#include "TestDlg.h"
+
+#include "dovuv32Res.h"
+#include "rvMessages.h"
+
+IMPLEMENT_DYNAMIC(CTestDlg, CRVDialog)
+
+BEGIN_MESSAGE_MAP(CTestDlg, CRVDialog)
+ON_MESSAGE(WM_RV_EDIT_BOX_CHANGED, &CTestDlg::OnRVEditBoxChanged)
+ON_MESSAGE(WM_RV_END_MODIFY, &CTestDlg::OnRVEditEndModify)
+END_MESSAGE_MAP()
+
+CTestDlg::CTestDlg(CWnd* pParent) : CRVDialog(IDD_SAMPLE, pParent), m_dLastVal(0.0) {}
+
+CTestDlg::~CTestDlg() {}
+
+void CTestDlg::DoDataExchange(CDataExchange* pDX) {
+    CRVDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_SAMPLE_TRANSIENT, m_edit1013);
+    DDX_Control(pDX, IDC_SAMPLE_EDIT, m_edit1012);
+    DDX_Control(pDX, IDC_SAMPLE_SLIDER, m_slider);
+    DDX_Control(pDX, IDC_SAMPLE_FLOAT_EDIT, m_zedit);
+    DDX_Text(pDX, IDC_SAMPLE_LAST_VALUE, m_dLastVal);
+    if (!pDX->m_bSaveAndValidate) {
+        m_edit1012.UpdateData(FALSE);
+        m_edit1013.UpdateData(FALSE);
+    }
+}
+
+BOOL CTestDlg::OnInitDialog() {
+    CRVDialog::OnInitDialog();
+    AttachSliderMaster(&m_slider);
+    m_zedit.SetVal(2.5);
+    m_edit1012.SetVal(2.0);
+    m_edit1012.SetDynamic(true, true);
+    m_edit1012.SetControllerRange(0.0, 10.0, true);
+    m_edit1013.SetRange(-20.0, 20.0);
+    m_edit1013.SetVal(0.0);
+    SetCurrent(&m_edit1012);
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CTestDlg::Echo(WPARAM wParam) {
+    const CRVEdit* pEdit = reinterpret_cast<const CRVEdit*>(wParam);
+    if (pEdit == NULL)
+        return;
+    m_dLastVal = pEdit->GetVal();
+    CString text;
+    text.Format("%9.4f", m_dLastVal);
+    SetDlgItemText(IDC_SAMPLE_LAST_VALUE, text);
+}
+
+LRESULT CTestDlg::OnRVEditBoxChanged(WPARAM wParam, LPARAM) {
+    Echo(wParam);
+    return 1;
+}
+
+LRESULT CTestDlg::OnRVEditEndModify(WPARAM wParam, LPARAM) {
+    Echo(wParam);
+    return 1;
+}

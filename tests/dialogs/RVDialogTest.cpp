@@ -1,0 +1,255 @@
+// The dialog base: child dialogs over placeholders, current-editor tracking,
+// scroll notifications climbing to the owner, and the setup refresh.
+#include <AIBaseState.h>
+#include <RVDialog.h>
+#include <RVEdit.h>
+#include <SliderDyna.h>
+#include <rvMessages.h>
+
+#include "DialogsTestIds.h"
+#include "TestApp.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+class CChildDlg : public CRVDialog {
+public:
+    CChildDlg() : CRVDialog(IDD_CHILD, NULL) {}
+    CRVEdit m_edit;
+    CSliderDyna m_slider;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override {
+        DDX_Control(pDX, IDC_CHILD_EDIT, m_edit);
+        DDX_Control(pDX, IDC_CHILD_SLIDER, m_slider);
+    }
+};
+
+class CParentDlg : public CRVDialog {
+public:
+    explicit CParentDlg(CWnd* pOwner) : CRVDialog(IDD_PARENT, pOwner) {}
+    CRVEdit m_edit;
+    CSliderDyna m_slider;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override {
+        DDX_Control(pDX, IDC_PARENT_EDIT, m_edit);
+        DDX_Control(pDX, IDC_PARENT_SLIDER, m_slider);
+    }
+};
+
+// The host: a hidden top-level window that records the scroll notifications
+// that reach it.
+class CHostWnd : public CWnd {
+public:
+    std::vector<WPARAM> scrolls;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_VSCROLL)
+            scrolls.push_back(wParam);
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
+class RVDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(host.CreateEx(0, "STATIC", "", WS_POPUP, 0, 0, 700, 500, NULL, NULL));
+    }
+    // The window goes before the object: a dialog's windows must not
+    // outlive the members that answer for them.
+    void TearDown() override {
+        if (parent != nullptr)
+            parent->DestroyWindow();
+        parent.reset();
+        host.DestroyWindow();
+    }
+    // The parent with two registered children and its slider as master.
+    void OpenFamily() {
+        parent.reset(new CParentDlg(&host));
+        parent->SetChildCount(2, true);
+        parent->SetChild(0, &child1, IDC_PLACE1);
+        parent->SetChild(1, &child2, IDC_PLACE2);
+        parent->AttachSliderMaster(&parent->m_slider);
+        ASSERT_TRUE(parent->Create(IDD_PARENT, &host));
+    }
+    CRect RectIn(CWnd& wnd, CWnd& in) {
+        CRect rect;
+        wnd.GetWindowRect(rect);
+        in.ScreenToClient(rect);
+        return rect;
+    }
+
+    CHostWnd host;
+    CChildDlg child1, child2;
+    std::unique_ptr<CParentDlg> parent;
+};
+
+TEST_F(RVDialogTest, ChildTableGrowsExactlyAndNeverWritesOutside) {
+    CRVDialog dlg(IDD_CHILD, NULL);
+    CChildDlg a, b;
+    dlg.SetChildCount(3, true);
+    EXPECT_EQ(3, dlg.GetChildCapacity());
+    dlg.SetChild(0, &a, 7);
+    dlg.SetChild(2, &b, 9);
+    dlg.SetChild(1, NULL, 8);
+    EXPECT_EQ(nullptr, dlg.GetChild(1));
+    EXPECT_EQ(7u, a.GetPlaceholderId());
+    dlg.SetChildCount(2, false);
+    EXPECT_EQ(3, dlg.GetChildCapacity());
+    EXPECT_EQ(2, dlg.GetChildCount());
+    dlg.SetChildCount(5, false);
+    EXPECT_EQ(5, dlg.GetChildCapacity());
+    EXPECT_EQ(&a, dlg.GetChild(0));
+    EXPECT_EQ(&b, dlg.GetChild(2));
+    EXPECT_EQ(nullptr, dlg.GetChild(4)); // new slots start empty
+    dlg.SetChild(5, &a, 1);              // beyond the storage: ignored
+    dlg.SetChild(-1, &a, 1);
+    EXPECT_EQ(7u, a.GetPlaceholderId());
+}
+
+TEST_F(RVDialogTest, ChildrenLieOverTheirPlaceholdersAndShareTheSliderMaster) {
+    OpenFamily();
+    EXPECT_EQ(RectIn(*parent->GetDlgItem(IDC_PLACE1), *parent), RectIn(child1, *parent));
+    EXPECT_EQ(RectIn(*parent->GetDlgItem(IDC_PLACE2), *parent), RectIn(child2, *parent));
+    EXPECT_TRUE(child1.IsWindowVisible() || (child1.GetStyle() & WS_VISIBLE));
+    EXPECT_EQ(&parent->m_slider, child2.GetSliderMaster());
+    EXPECT_EQ(1, child1.IsChild());
+    EXPECT_EQ(0, CRVDialog(IDD_TOP, NULL).IsChild());
+
+    // Moved away and placed again; a missing placeholder leaves it alone.
+    child1.MoveWindow(0, 0, 10, 10);
+    EXPECT_EQ(1, child1.CreateAsChild(parent.get(), IDC_PLACE1));
+    EXPECT_EQ(RectIn(*parent->GetDlgItem(IDC_PLACE1), *parent), RectIn(child1, *parent));
+    EXPECT_EQ(0, child1.CreateAsChild(parent.get(), 4711));
+    CWnd noWindow;
+    EXPECT_EQ(0, child1.CreateAsChild(&noWindow, IDC_PLACE1));
+    EXPECT_EQ(0, child1.CreateChild(&noWindow));
+    EXPECT_EQ(1, child1.CreateChild(parent.get()));
+
+    // A slot left empty is skipped when the window is created.
+    CParentDlg sparse(&host);
+    sparse.SetChildCount(2, false);
+    CChildDlg only;
+    sparse.SetChild(1, &only, IDC_PLACE2);
+    ASSERT_TRUE(sparse.Create(IDD_PARENT, &host));
+    EXPECT_TRUE(only.m_hWnd != NULL);
+    sparse.DestroyWindow();
+}
+
+TEST_F(RVDialogTest, FocusedEditorsBecomeCurrentAndSteerTheSlider) {
+    OpenFamily();
+    child1.m_edit.SetFocus(); // the child notifies itself: its own editor
+    EXPECT_TRUE(child1.IsCurrent(&child1.m_edit));
+    EXPECT_EQ(&child1.m_edit, parent->m_slider.GetClient());
+    parent->m_edit.SetFocus();
+    EXPECT_TRUE(parent->IsCurrent(&parent->m_edit));
+    EXPECT_FALSE(parent->IsCurrent(&child1.m_edit));
+    EXPECT_EQ(&parent->m_edit, parent->m_slider.GetClient());
+
+    // Senders that are no editors change nothing.
+    CObList notAnEdit;
+    EXPECT_EQ(1, parent->SendMessage(WM_RV_SET_FOCUS, reinterpret_cast<WPARAM>(&notAnEdit)));
+    EXPECT_EQ(1, parent->SendMessage(WM_RV_SET_FOCUS, 0));
+    EXPECT_TRUE(parent->IsCurrent(&parent->m_edit));
+
+    // Undo gives the editor back the value of the slider's last position.
+    parent->m_edit.SetRange(0, 120);
+    parent->m_slider.SetClient(&parent->m_edit);
+    parent->m_slider.SetCurPosn(60);
+    parent->m_edit.SetVal(77);
+    parent->UndoLastChange();
+    EXPECT_DOUBLE_EQ(60.0, parent->m_edit.GetVal());
+}
+
+TEST_F(RVDialogTest, ScrollNotificationsClimbToTheHost) {
+    OpenFamily();
+    child1.m_edit.SetRange(0, 10);
+    child1.m_slider.SetClient(&child1.m_edit);
+    // The child's slider notifies the child, which reflects it to the
+    // slider; the slider forwards it to its client's dialog (the child),
+    // and from there it climbs to the parent and on to the host.
+    child1.SendMessage(WM_VSCROLL, MAKEWPARAM(TB_THUMBTRACK, 40),
+                       reinterpret_cast<LPARAM>(child1.m_slider.m_hWnd));
+    EXPECT_EQ(40, child1.m_slider.GetLastPosn());
+    ASSERT_FALSE(host.scrolls.empty());
+    for (WPARAM w : host.scrolls)
+        EXPECT_EQ(MAKEWPARAM(TB_THUMBTRACK, 40), w);
+    // The slider acts once on each notification, however far it climbs.
+    child1.SendMessage(WM_VSCROLL, TB_LINEDOWN, reinterpret_cast<LPARAM>(child1.m_slider.m_hWnd));
+    EXPECT_EQ(41, child1.m_slider.GetLastPosn());
+
+    // Without an owner window only the dialog's own handling runs.
+    CRVDialog orphan(IDD_CHILD, NULL);
+    ASSERT_TRUE(orphan.CreateChild(&host));
+    CWnd gone;
+    orphan.CreateChild(&gone); // refused: the owner stays the host
+    host.scrolls.clear();
+    orphan.SendMessage(WM_VSCROLL, MAKEWPARAM(TB_LINEDOWN, 0), 0);
+    EXPECT_EQ(1u, host.scrolls.size());
+    orphan.DestroyWindow();
+}
+
+TEST_F(RVDialogTest, ChildIgnoresOkAndCancelTopLevelEnds) {
+    OpenFamily();
+    child1.SendMessage(WM_COMMAND, IDOK);
+    child1.SendMessage(WM_COMMAND, IDCANCEL);
+    EXPECT_TRUE(::IsWindow(child1.m_hWnd));
+    EXPECT_TRUE((child1.GetStyle() & WS_VISIBLE) != 0);
+
+    class CClosingDlg : public CRVDialog {
+    public:
+        CClosingDlg() : CRVDialog(IDD_TOP, NULL) {}
+        BOOL OnInitDialog() override {
+            CRVDialog::OnInitDialog();
+            PostMessage(WM_COMMAND, IDCANCEL);
+            return TRUE;
+        }
+    } top;
+    EXPECT_EQ(IDCANCEL, top.DoModal());
+}
+
+TEST_F(RVDialogTest, SetupRefreshReachesEditorsWithinItsBound) {
+    OpenFamily();
+    const short old = aibaseState.GetPrecision();
+    aibaseState.SetPrecision(2);
+    parent->UpdateSetup();
+    EXPECT_EQ(2, parent->m_edit.GetPrecision());
+    EXPECT_EQ(4, child1.m_edit.GetPrecision()); // in a child dialog: not a child window
+
+    // An editor after more than 201 other child windows is not reached.
+    CRVDialog crowded(IDD_CHILD, NULL);
+    ASSERT_TRUE(crowded.CreateChild(&host));
+    std::vector<std::unique_ptr<CWnd>> statics;
+    for (int i = 0; i < 205; ++i) {
+        statics.emplace_back(new CWnd);
+        statics.back()->CreateEx(0, "STATIC", "", WS_CHILD, 0, 0, 1, 1, crowded.m_hWnd, NULL);
+    }
+    CRVEdit last;
+    last.CEdit::Create(WS_CHILD, CRect(0, 0, 10, 10), &crowded, 99);
+    aibaseState.SetPrecision(3);
+    crowded.UpdateSetup();
+    EXPECT_EQ(2, last.GetPrecision());
+    aibaseState.SetPrecision(old);
+    last.DestroyWindow();
+    crowded.DestroyWindow();
+}
+
+TEST_F(RVDialogTest, UnregisterRemovesTheFirstOccurrenceOnly) {
+    CRVDialog dlg(IDD_CHILD, NULL);
+    dlg.Unregister(); // no list: nothing
+    CObList list;
+    list.AddTail(&dlg);
+    list.AddTail(&dlg);
+    dlg.AttachEditorList(&list);
+    dlg.Unregister();
+    EXPECT_EQ(1, list.GetCount());
+    EXPECT_EQ(eIterContinue, dlg.DoVerb(0x1234, 7));
+}
+
+} // namespace

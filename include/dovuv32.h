@@ -52,4 +52,7 @@
 #include "TestDlg.h"
 #include "rvWindowHelpers.h"
 
+// Trees that show tag files
+#include "RVTreeCtrl.h"
+#include "XMLTree.h"
 #endif

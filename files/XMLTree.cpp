@@ -1,0 +1,228 @@
+#include "XMLTree.h"
+
+#include "RVTxtFileExcept.h"
+
+#include <vector>
+
+IMPLEMENT_DYNAMIC(XMLTree, RVTreeCtrl)
+
+namespace {
+
+const char kHeader[] = "<?xml version=\"1.0\"?>\n";
+
+// Parents by level as Load starts; deeper files grow the table.
+const size_t kInitialLevels = 20;
+
+} // namespace
+
+XMLTree::XMLTree()
+    : m_nFolderImage(0), m_nFolderSelImage(0), m_nNodeImage(0), m_nNodeSelImage(0), m_pFile(NULL),
+      m_bLoadError(false), m_nLoadErrorLine(0) {}
+
+XMLTree::~XMLTree() {}
+
+void XMLTree::SetImgId(bool bNode, UINT nImage, UINT nSelImage) {
+    if (bNode) {
+        m_nNodeImage = nImage;
+        m_nNodeSelImage = nSelImage;
+    } else {
+        m_nFolderImage = nImage;
+        m_nFolderSelImage = nSelImage;
+    }
+}
+
+void XMLTree::GetImgId(UINT& nImage, UINT& nSelImage) const {
+    const bool bFolder = m_pFile == NULL || m_pFile->IsFolder();
+    nImage = bFolder ? m_nFolderImage : m_nNodeImage;
+    nSelImage = bFolder ? m_nFolderSelImage : m_nNodeSelImage;
+}
+
+// The invisible root is no item and carries no data.
+XMLNode* XMLTree::GetNode(HTREEITEM hItem) const {
+    if (hItem == NULL || hItem == TVI_ROOT)
+        return NULL;
+    return reinterpret_cast<XMLNode*>(GetItemData(hItem));
+}
+
+BOOL XMLTree::SetItemText(HTREEITEM hItem, LPCTSTR lpszItem) {
+    if (hItem == NULL || hItem == TVI_ROOT)
+        return FALSE;
+    if (lpszItem == NULL)
+        lpszItem = "";
+    if (!RVTreeCtrl::SetItemText(hItem, lpszItem))
+        return FALSE;
+    if (XMLNode* pNode = GetNode(hItem))
+        pNode->SetName(lpszItem);
+    return TRUE;
+}
+
+bool XMLTree::TransferSelectedNode(bool bSave, XMLNode* pOther) {
+    if (pOther == NULL)
+        return false;
+    const HTREEITEM hSelected = GetSelectedItem();
+    if (hSelected == NULL)
+        return false;
+    XMLNode* pNode = GetNode(hSelected);
+    if (pNode == NULL)
+        return false;
+    return pNode->TransferData(!bSave, pOther);
+}
+
+bool XMLTree::OnAddNode(XMLNode* pNode) {
+    return m_pFile != NULL && m_pFile->OnAddNode(pNode);
+}
+
+bool XMLTree::GetLoadError(CString& strMessage, int& nLine) const {
+    if (!m_bLoadError)
+        return false;
+    strMessage = m_strLoadError;
+    nLine = m_nLoadErrorLine;
+    return true;
+}
+
+bool XMLTree::Load() {
+    m_bLoadError = false;
+    m_strLoadError.Empty();
+    m_nLoadErrorLine = 0;
+    if (m_pFile == NULL || !::IsWindow(m_hWnd))
+        return false;
+    if (!m_pFile->Open(true)) {
+        CloseFile(true);
+        return false;
+    }
+    try {
+        DeleteAllItems();
+        m_pFile->Reset();
+        // A load that ended on a format error, or an unbalanced file, leaves
+        // the reader's level wherever it stood; every load starts at 0 so
+        // that the levels it reads are those of this file alone.
+        m_pFile->Construct();
+        ReadItems();
+    } catch (RVTxtFileExcept* e) {
+        m_bLoadError = true;
+        m_strLoadError = e->m_strMessage;
+        m_nLoadErrorLine = e->m_nLine;
+        e->Delete();
+        CloseFile(true);
+        return false;
+    } catch (...) {
+        CloseFile(true);
+        throw;
+    }
+    CloseFile(true);
+    return true;
+}
+
+// The reader's level rises by one at most from one item to the next (one
+// opening tag per item), so the parent of a deeper item is always the item
+// inserted last; going back up, the parent of level L is the item stored at
+// L - 1 when level L was last entered from above. Stray closing tags can
+// take the level to 0 or below: such items go to the top level, and the
+// table is only written and read at levels from 0 on.
+void XMLTree::ReadItems() {
+    std::vector<HTREEITEM> parents(kInitialLevels, TVI_ROOT);
+    HTREEITEM hParent = TVI_ROOT;
+    HTREEITEM hLast = TVI_ROOT;
+    int nPrevLevel = 0;
+    for (;;) {
+        XMLNode* pNode = NULL;
+        if (!m_pFile->GetNext(pNode, false))
+            break;
+        UINT nImage = 0;
+        UINT nSelImage = 0;
+        GetImgId(nImage, nSelImage);
+        CString strText;
+        if (pNode != NULL)
+            strText = pNode->GetName();
+        else
+            m_pFile->GetCurNodeName(strText);
+
+        const int nLevel = m_pFile->GetLevel();
+        if (nLevel > nPrevLevel) {
+            if (nPrevLevel >= 0) {
+                const size_t nAt = static_cast<size_t>(nPrevLevel);
+                if (nAt >= parents.size())
+                    parents.resize(nAt + kInitialLevels, TVI_ROOT);
+                parents[nAt] = hLast;
+            }
+            hParent = hLast;
+        } else if (nLevel < nPrevLevel) {
+            const size_t nAt = static_cast<size_t>(nLevel - 1);
+            hParent = nLevel >= 1 && nAt < parents.size() ? parents[nAt] : TVI_ROOT;
+        }
+        nPrevLevel = nLevel;
+
+        if (pNode != NULL && !OnAddNode(pNode))
+            continue;
+        hLast = InsertItem(TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE, strText,
+                           static_cast<int>(nImage), static_cast<int>(nSelImage), 0, 0, 0, hParent,
+                           TVI_LAST);
+        if (hLast != NULL && pNode != NULL)
+            SetItem(hLast, TVIF_PARAM, NULL, 0, 0, 0, 0, reinterpret_cast<LPARAM>(pNode));
+    }
+}
+
+// Open(false) refuses a missing or empty file, so nothing is created or
+// written then. Without a window every item walk finds nothing, and the
+// file would be emptied. Once the file is emptied, a failure leaves part of
+// the tree in it; it is reported, not repaired.
+bool XMLTree::Save() {
+    if (m_pFile == NULL || !::IsWindow(m_hWnd))
+        return false;
+    if (!m_pFile->Open(false)) {
+        CloseFile(true);
+        return false;
+    }
+    try {
+        if (!m_pFile->Empty()) {
+            CloseFile(true);
+            return false;
+        }
+        m_pFile->WriteString(kHeader);
+        WriteSubTree(NULL, 0);
+        // Close writes out what is still buffered: its failure is a failed save.
+        CloseFile(false);
+    } catch (CException* e) {
+        e->Delete();
+        CloseFile(true);
+        return false;
+    } catch (...) {
+        CloseFile(true);
+        throw;
+    }
+    return true;
+}
+
+EIterResult XMLTree::WriteSubTree(HTREEITEM hItem, int nLevel) {
+    if (m_pFile == NULL)
+        return eIterStop;
+    if (hItem == TVI_ROOT)
+        hItem = NULL;
+    CString strText;
+    if (hItem != NULL) {
+        if (XMLNode* pNode = GetNode(hItem)) {
+            m_pFile->WriteNode(pNode, nLevel);
+            return eIterContinue;
+        }
+        strText = GetItemText(hItem);
+        m_pFile->WriteTag(strText, true, nLevel);
+    }
+    HTREEITEM hChild = FirstChild(hItem);
+    while (hChild != NULL) {
+        const HTREEITEM hNext = GetNextSiblingItem(hChild);
+        WriteSubTree(hChild, nLevel + 1);
+        hChild = hNext;
+    }
+    if (hItem != NULL)
+        m_pFile->WriteTag(strText, false, nLevel);
+    return eIterContinue;
+}
+
+void XMLTree::CloseFile(bool bQuietly) {
+    if (m_pFile->m_hFile == CFile::hFileNull)
+        return;
+    if (bQuietly)
+        m_pFile->Abort();
+    else
+        m_pFile->Close();
+}

@@ -1,0 +1,9 @@
+#include "TestApp.h"
+
+namespace {
+CTestApp theApp("trees_tests");
+}
+
+CTestApp& TestApp() {
+    return theApp;
+}

@@ -1,0 +1,305 @@
+// Loading and saving tag files through the tree view, with the sample
+// host's node class.
+#include "TreesFixture.h"
+
+#include "SampleNode.h"
+#include "TempFolder.h"
+
+#include <random>
+#include <stdexcept>
+
+namespace {
+
+const char kHeader[] = "<?xml version=\"1.0\"?>\r\n";
+
+// A sample node that counts the living ones: the tree must destroy none.
+class CountedNode : public SampleNode {
+public:
+    CountedNode() { ++nAlive; }
+    ~CountedNode() override { --nAlive; }
+    static int nAlive;
+};
+int CountedNode::nAlive = 0;
+
+// Refuses the nodes named "skip" and keeps them, as a host would.
+class TestFile : public SampleFile {
+public:
+    XMLNode* CreateNode() override { return new CountedNode; }
+    bool OnAddNode(XMLNode* pNode) override {
+        if (pNode->GetName() != "skip")
+            return true;
+        refused.push_back(pNode);
+        return false;
+    }
+    bool IsOpen() const { return m_hFile != CFile::hFileNull; }
+    std::vector<XMLNode*> refused;
+};
+
+class XMLTreeTest : public TreesTest {
+protected:
+    void SetUp() override {
+        TreesTest::SetUp();
+        name = tmp / "t.xml";
+        file.SetFileName(name.c_str());
+        tree().AttachFile(&file);
+        tree().SetImgId(false, 1, 2);
+        tree().SetImgId(true, 3, 4);
+    }
+    void TearDown() override {
+        EXPECT_FALSE(file.IsOpen());
+        DeleteNodes();
+        for (XMLNode* pNode : file.refused)
+            delete pNode;
+        EXPECT_EQ(CountedNode::nAlive, 0);
+        TreesTest::TearDown();
+    }
+    XMLTree& tree() { return dlg->xmlTree; }
+
+    // Header plus body, line ends as CR LF.
+    void Store(const std::string& body) {
+        std::string bytes = kHeader;
+        for (char ch : body)
+            bytes += ch == '\n' ? std::string("\r\n") : std::string(1, ch);
+        tmp.Write("t.xml", bytes);
+    }
+    HTREEITEM AddFolder(HTREEITEM hParent, const char* text) {
+        return tree().InsertItem(text, hParent);
+    }
+    HTREEITEM AddNode(HTREEITEM hParent, const CString& text, int nSize = 0,
+                      const CString& note = "") {
+        CountedNode* pNode = new CountedNode;
+        pNode->m_strName = text;
+        pNode->m_nSize = nSize;
+        pNode->m_strNote = note;
+        HTREEITEM h = tree().InsertItem(text, hParent);
+        tree().SetItemData(h, reinterpret_cast<DWORD_PTR>(pNode));
+        return h;
+    }
+    // The host's duty before the items go: collect their nodes.
+    std::vector<XMLNode*> TakeNodes(HTREEITEM hItem = NULL) {
+        std::vector<XMLNode*> nodes;
+        for (HTREEITEM h = tree().GetChildItem(hItem); h; h = tree().GetNextSiblingItem(h)) {
+            if (XMLNode* pNode = tree().GetNode(h))
+                nodes.push_back(pNode);
+            tree().SetItemData(h, 0);
+            for (XMLNode* pChild : TakeNodes(h))
+                nodes.push_back(pChild);
+        }
+        return nodes;
+    }
+    void DeleteNodes() {
+        for (XMLNode* pNode : TakeNodes())
+            delete pNode;
+    }
+    // Folders as Name{...}, nodes as [name/size/note]; with bImages each
+    // followed by #image selected-image.
+    std::string Describe(bool bImages = false, HTREEITEM hItem = NULL) {
+        std::string result;
+        for (HTREEITEM h = tree().GetChildItem(hItem); h; h = tree().GetNextSiblingItem(h)) {
+            int nImage = -1, nSel = -1;
+            tree().GetItemImage(h, nImage, nSel);
+            if (SampleNode* p = static_cast<SampleNode*>(tree().GetNode(h))) {
+                EXPECT_EQ(p->m_strName, tree().GetItemText(h));
+                result += "[" + std::string(p->m_strName) + "/" + std::to_string(p->m_nSize) + "/" +
+                          std::string(p->m_strNote) + "]";
+            } else {
+                result += std::string(tree().GetItemText(h));
+            }
+            if (bImages)
+                result += "#" + std::to_string(nImage) + std::to_string(nSel);
+            if (tree().IsFolder(h))
+                result += "{" + Describe(bImages, h) + "}";
+        }
+        return result;
+    }
+
+    TempFolder tmp;
+    std::string name;
+    TestFile file;
+};
+
+TEST_F(XMLTreeTest, WritesTheWorkedExampleAndReadsItBack) {
+    HTREEITEM hTools = AddFolder(TVI_ROOT, "Tools");
+    AddNode(hTools, "Saw", 12);
+    AddNode(AddFolder(hTools, "Old"), "File");
+    tmp.Write("t.xml", "anything\r\n");
+    ASSERT_TRUE(tree().Save());
+    EXPECT_EQ(tmp.Read("t.xml"), std::string(kHeader) +
+                                     "\t<Tools>\r\n\t\t<item>\r\n\t\t\t<name>Saw</name>\r\n"
+                                     "\t\t\t<size>12</size>\r\n\t\t</item>\r\n\t\t<Old>\r\n"
+                                     "\t\t\t<item>\r\n\t\t\t\t<name>File</name>\r\n"
+                                     "\t\t\t</item>\r\n\t\t</Old>\r\n\t</Tools>\r\n");
+
+    // Loading deletes the items but not the nodes they held.
+    const std::vector<XMLNode*> before = TakeNodes();
+    ASSERT_TRUE(tree().Load());
+    EXPECT_EQ(CountedNode::nAlive, 4);
+    for (XMLNode* pNode : before)
+        delete pNode;
+    EXPECT_EQ(Describe(true), "Tools#12{[Saw/12/]#34Old#12{[File/0/]#34}}");
+}
+
+// Random trees of folders and nodes, with one chain of folders deeper than
+// the 20 levels Load started out with, and siblings on the way back up.
+TEST_F(XMLTreeTest, RandomTreesSurviveSaveAndLoad) {
+    for (unsigned seed = 1; seed <= 12; ++seed) {
+        std::mt19937 rng(seed);
+        DeleteNodes();
+        tree().DeleteAllItems();
+        HTREEITEM hLast = TVI_ROOT;
+        const int nChain = 21 + static_cast<int>(rng() % 15);
+        for (int nLevel = 0; nLevel < nChain; ++nLevel) {
+            HTREEITEM hParent = hLast;
+            hLast = AddFolder(hParent, nLevel % 3 ? "Deep Folder" : "deeper");
+            for (unsigned n = rng() % 3; n > 0; --n)
+                AddNode(hParent, "Node " + CString(std::to_string(rng() % 100).c_str()),
+                        static_cast<int>(rng() % 4), n == 2 ? "a Note" : "");
+            if (rng() % 4 == 0)
+                AddFolder(hParent, rng() % 2 ? "EMPTY one" : "Mixed Case");
+        }
+        AddNode(hLast, "bottom");
+        const std::string shape = Describe();
+
+        tmp.Write("t.xml", "x\r\n");
+        ASSERT_TRUE(tree().Save()) << seed;
+        const std::string saved = tmp.Read("t.xml");
+        std::vector<XMLNode*> before = TakeNodes();
+        ASSERT_TRUE(tree().Load()) << seed;
+        for (XMLNode* pNode : before)
+            delete pNode;
+        EXPECT_EQ(Describe(), shape) << seed;
+        ASSERT_TRUE(tree().Save()) << seed;
+        EXPECT_TRUE(tmp.Read("t.xml") == saved) << seed; // the shape above tells more
+    }
+}
+
+TEST_F(XMLTreeTest, FormatErrorKeepsTheItemsBeforeItsLine) {
+    const std::string head = "\t<Tools>\n\t\t<item>\n\t\t\t<name>Saw</name>\n\t\t</item>\n"
+                             "\t\t<Old>\n";
+    const std::string tail = "\t\t\t<item>\n\t\t\t\t<name>File</name>\n\t\t\t</item>\n"
+                             "\t\t</Old>\n\t</Tools>\n";
+    const std::pair<std::string, const char*> faults[] = {{"\t\t\t<\n", "Invalid format"},
+                                                          {"\t\t\t<Lost\n", "Missing closing tag"}};
+    for (const auto& fault : faults) {
+        Store(head + fault.first + tail);
+        EXPECT_FALSE(tree().Load());
+        EXPECT_FALSE(file.IsOpen());
+        EXPECT_EQ(Describe(), "Tools{[Saw/0/]Old{}}");
+        CString message;
+        int nLine = 0;
+        ASSERT_TRUE(tree().GetLoadError(message, nLine));
+        EXPECT_EQ(message, fault.second);
+        EXPECT_EQ(nLine, 6);
+
+        DeleteNodes();
+        Store(head + tail);
+        EXPECT_TRUE(tree().Load());
+        EXPECT_FALSE(tree().GetLoadError(message, nLine));
+        EXPECT_EQ(Describe(), "Tools{[Saw/0/]Old{[File/0/]}}");
+        DeleteNodes();
+    }
+}
+
+TEST_F(XMLTreeTest, LevelsBelowOneGoToTheTopAndDoNotCarryOver) {
+    Store("</Lost>\n</Found>\n<A>\n<item>\n<name>n</name>\n</item>\n</A>\n<B>\n</B>\n");
+    ASSERT_TRUE(tree().Load());
+    EXPECT_EQ(Describe(), "A{[n/0/]}B{}");
+    DeleteNodes();
+    Store("<X>\n<Y>\n<item>\n<name>m</name>\n</item>\n</Y>\n<Z>\n</Z>\n</X>\n");
+    ASSERT_TRUE(tree().Load());
+    EXPECT_EQ(Describe(), "X{Y{[m/0/]}Z{}}");
+}
+
+TEST_F(XMLTreeTest, RefusedNodesAndEarlyStopsKeepTheRest) {
+    Store("<Tools>\n<item>\n<name>skip</name>\n</item>\n<Sub>\n<item>\n<name>keep</name>\n"
+          "</item>\n</Sub>\n<item>\n<name>skip</name>\n</item>\n</Tools>\n<After>\n<item>\n"
+          "<name>bad</name>\n<size>abc</size>\n</item>\n</After>\n<Never>\n</Never>\n");
+    EXPECT_TRUE(tree().Load());
+    EXPECT_EQ(Describe(), "Tools{Sub{[keep/0/]}}After{}");
+    EXPECT_EQ(file.refused.size(), 2u);
+}
+
+TEST_F(XMLTreeTest, MissingOrEmptyFilesChangeNothing) {
+    HTREEITEM hKeep = AddFolder(TVI_ROOT, "Keep");
+    EXPECT_FALSE(tree().Load());
+    EXPECT_FALSE(tree().Save());
+    EXPECT_FALSE(std::filesystem::exists(name));
+
+    tmp.Write("t.xml", "");
+    EXPECT_FALSE(tree().Load());
+    EXPECT_FALSE(file.IsOpen());
+    EXPECT_FALSE(tree().Save());
+    EXPECT_FALSE(file.IsOpen());
+    EXPECT_EQ(tmp.Read("t.xml"), "");
+    EXPECT_EQ(tree().GetChildItem(NULL), hKeep);
+
+    // A tree without a window has nothing to write over the file.
+    tmp.Write("t.xml", "keep\r\n");
+    XMLTree loose;
+    loose.AttachFile(&file);
+    EXPECT_FALSE(loose.Save());
+    EXPECT_FALSE(loose.Load());
+    EXPECT_EQ(tmp.Read("t.xml"), "keep\r\n");
+
+    tree().AttachFile(NULL);
+    EXPECT_FALSE(tree().Load());
+    EXPECT_FALSE(tree().Save());
+    EXPECT_EQ(tree().WriteSubTree(NULL, 0), eIterStop);
+    tree().AttachFile(&file);
+}
+
+TEST_F(XMLTreeTest, NodeItemsTalkToTheirNodes) {
+    HTREEITEM hFolder = AddFolder(TVI_ROOT, "Box");
+    HTREEITEM hNode = AddNode(hFolder, "Saw", 3);
+    AddFolder(hNode, "Hidden"); // below a node: not written
+    SampleNode* pSaw = static_cast<SampleNode*>(tree().GetNode(hNode));
+    EXPECT_TRUE(tree().IsFolder(NULL) && tree().IsFolder(TVI_ROOT));
+
+    EXPECT_TRUE(tree().SetItemText(hNode, "Plane"));
+    EXPECT_EQ(pSaw->m_strName, "Plane");
+    EXPECT_TRUE(tree().SetItemText(hFolder, "Crate"));
+    EXPECT_FALSE(tree().SetItemText(NULL, "x"));
+
+    SampleNode other;
+    other.m_nSize = 9;
+    EXPECT_FALSE(tree().TransferSelectedNode(false, &other)); // nothing selected
+    ASSERT_TRUE(tree().SelectItem(hFolder));
+    EXPECT_FALSE(tree().TransferSelectedNode(false, &other));
+    ASSERT_TRUE(tree().SelectItem(hNode));
+    EXPECT_FALSE(tree().TransferSelectedNode(false, NULL));
+    EXPECT_TRUE(tree().TransferSelectedNode(false, &other)); // to other: the flag is negated
+    EXPECT_EQ(other.m_strName, "Plane");
+
+    tmp.Write("t.xml", "x\n");
+    ASSERT_TRUE(tree().Save());
+    EXPECT_EQ(tmp.Read("t.xml"), std::string(kHeader) + "\t<Crate>\r\n\t\t<item>\r\n"
+                                                        "\t\t\t<name>Plane</name>\r\n"
+                                                        "\t\t\t<size>3</size>\r\n\t\t</item>\r\n"
+                                                        "\t</Crate>\r\n");
+    DeleteNodes();
+    tree().DeleteAllItems();
+    ASSERT_TRUE(tree().Save());
+    EXPECT_EQ(tmp.Read("t.xml"), kHeader);
+}
+
+// A host's own exception ends the load and passes through; the file is
+// closed on the way.
+class ThrowingTree : public XMLTree {
+public:
+    bool OnAddNode(XMLNode* pNode) override {
+        delete pNode;
+        throw std::runtime_error("host");
+    }
+};
+
+TEST_F(XMLTreeTest, HostExceptionsPassThroughAClosedFile) {
+    ThrowingTree other;
+    ASSERT_TRUE(other.Create(WS_CHILD, CRect(0, 0, 50, 50), dlg, 1099));
+    other.AttachFile(&file);
+    Store("<item>\n<name>n</name>\n</item>\n");
+    EXPECT_THROW(other.Load(), std::runtime_error);
+    EXPECT_FALSE(file.IsOpen());
+    other.DestroyWindow();
+}
+
+} // namespace

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # The main job: builds the library for Windows and runs the sample host under
-# Wine on real files in a scratch folder, printing what it does.
+# Wine on the virtual display: it plays the sample dialog and the other
+# dialogs step by step, then works on real files in a scratch folder,
+# printing what it does. Screenshots of the key steps go to build/walkthrough.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -17,6 +19,12 @@ if ! { cmake --preset win32 && cmake --build --preset win32 --target sample_host
 fi
 
 work=$(mktemp -d)
+shots=$PWD/build/walkthrough
+rm -rf "$shots" && mkdir -p "$shots"
 wine_env_up
-cmake/wine-run build/win32/bin/sample_host.exe "$(winepath -w "$work" 2>/dev/null)"
+status=0
+cmake/wine-run build/win32/bin/sample_host.exe "$(winepath -w "$work" 2>/dev/null)" \
+  "$(winepath -w "$shots" 2>/dev/null)" || status=$?
 rm -rf "$work"
+echo "screenshots: $shots"
+exit $status

@@ -25,7 +25,7 @@ END_MESSAGE_MAP()
 CRVDialog::CRVDialog(UINT nTemplateId, CWnd* pParent)
     : CDialog(nTemplateId, pParent), m_nPlaceholderId(0), m_nTemplateId(nTemplateId),
       m_pOwnerWnd(pParent), m_children{NULL, 0, 0, 3}, m_pSliderMaster(NULL),
-      m_pCurrentEdit(NULL), m_pEditorList(NULL), m_bModal(false) {}
+      m_pCurrentEdit(NULL), m_pEditorList(NULL), m_bModal(false), m_hOwnerWnd(NULL) {}
 
 CRVDialog::~CRVDialog() {
     delete[] m_children.m_pData;
@@ -46,8 +46,19 @@ void CRVDialog::DoDataExchange(CDataExchange*) {}
 
 // Windows
 
-bool CRVDialog::Edit(CWnd* pOwner) {
+void CRVDialog::RecordOwner(CWnd* pOwner) {
     m_pOwnerWnd = pOwner;
+    m_hOwnerWnd = pOwner != NULL ? pOwner->m_hWnd : NULL;
+}
+
+HWND CRVDialog::OwnerHandle() const {
+    if (m_hOwnerWnd != NULL)
+        return m_hOwnerWnd;
+    return m_pOwnerWnd != NULL ? m_pOwnerWnd->m_hWnd : NULL;
+}
+
+bool CRVDialog::Edit(CWnd* pOwner) {
+    RecordOwner(pOwner);
     if (m_hWnd == NULL)
         Create(m_nTemplateId, NULL);
     ShowWindow(SW_SHOW);
@@ -57,7 +68,7 @@ bool CRVDialog::Edit(CWnd* pOwner) {
 int CRVDialog::CreateChild(CWnd* pParent) {
     if (pParent == NULL || !::IsWindow(pParent->m_hWnd))
         return 0;
-    m_pOwnerWnd = pParent;
+    RecordOwner(pParent);
     if (m_hWnd != NULL)
         return 1;
     return Create(m_nTemplateId, pParent) ? 1 : 0;
@@ -66,7 +77,7 @@ int CRVDialog::CreateChild(CWnd* pParent) {
 int CRVDialog::CreateAsChild(CWnd* pParent, UINT nPlaceholderId) {
     if (pParent == NULL || !::IsWindow(pParent->m_hWnd))
         return 0;
-    m_pOwnerWnd = pParent;
+    RecordOwner(pParent);
     if (m_hWnd != NULL)
         ShowWindow(SW_SHOW);
     else if (!Create(m_nTemplateId, pParent))
@@ -183,10 +194,10 @@ LRESULT CRVDialog::OnEndModify(WPARAM, LPARAM) {
 }
 
 void CRVDialog::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) {
-    if (m_pOwnerWnd != NULL && m_pOwnerWnd->m_hWnd != NULL)
-        m_pOwnerWnd->SendMessage(
-            WM_VSCROLL, MAKEWPARAM(nSBCode, nPos),
-            reinterpret_cast<LPARAM>(pScrollBar != NULL ? pScrollBar->GetSafeHwnd() : NULL));
+    const HWND hOwner = OwnerHandle();
+    if (hOwner != NULL && ::IsWindow(hOwner))
+        ::SendMessage(hOwner, WM_VSCROLL, MAKEWPARAM(nSBCode, nPos),
+                      reinterpret_cast<LPARAM>(pScrollBar != NULL ? pScrollBar->GetSafeHwnd() : NULL));
     CDialog::OnVScroll(nSBCode, nPos, pScrollBar);
 }
 

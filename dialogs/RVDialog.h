@@ -110,5 +110,13 @@ protected:
     CObList* m_pEditorList;
     bool m_bModal;
 
+private:
+    // The owner is kept by handle too once it has a window: a window object
+    // given to Edit or CreateChild may be a temporary one, gone at the next
+    // idle time. An owner given to the constructor is the host's own object.
+    void RecordOwner(CWnd* pOwner);
+    HWND OwnerHandle() const;
+    HWND m_hOwnerWnd;
+
     DECLARE_MESSAGE_MAP()
 };

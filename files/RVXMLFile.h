@@ -79,8 +79,9 @@ public:
     // with bSkip the column stands just past the tag; without it the column
     // stays on the '<' and the file is put back at the start of that line,
     // so that the next ReadString reads the line again (with the line
-    // counter it had). A caller then either reads the line again or scans on
-    // from the column, not both: the scan would meet the line a second time.
+    // counter it had): the caller reads the line again. Scanning on from the
+    // column instead would meet the line a second time once it passed the
+    // line's end.
     int FindNextTag(LPCTSTR lpszName, bool bEither, bool bSkip);
     // 0 when the names are equal without regard to case, a leading '/' on
     // either side ignored; otherwise ordered as a case-insensitive comparison.

@@ -44,7 +44,7 @@ CRVEdit::CRVEdit()
     : m_rangeType(eRangeClamp), m_pNotifyWnd(NULL), m_val(0.0), m_bControlled(true),
       m_bDelayValidation(false), m_bControllerRangeSet(false), m_bDynamicMin(true),
       m_bDynamicMax(true), m_pController(NULL), m_pCurCtrlRange(&m_ctrlRange1), m_precision(4),
-      m_sensitivity(rvSensitivity(4)), m_bSensitivitySet(false) {
+      m_sensitivity(rvSensitivity(4)), m_bSensitivitySet(false), m_hNotifyWnd(NULL) {
     m_brushPlain.CreateSolidBrush(kPlainColour);
     m_brushController.CreateSolidBrush(kControllerColour);
 }
@@ -54,7 +54,8 @@ CRVEdit::~CRVEdit() {}
 // Window side
 
 int CRVEdit::Create() {
-    m_pNotifyWnd = CWnd::FromHandle(::GetParent(m_hWnd));
+    m_hNotifyWnd = ::GetParent(m_hWnd);
+    m_pNotifyWnd = CWnd::FromHandle(m_hNotifyWnd);
     Init();
     return TRUE;
 }
@@ -73,8 +74,8 @@ void CRVEdit::OnEndModify() {
 }
 
 void CRVEdit::Notify(UINT msg) {
-    if (m_pNotifyWnd != NULL && m_pNotifyWnd->m_hWnd != NULL)
-        m_pNotifyWnd->SendMessage(msg, reinterpret_cast<WPARAM>(this), 0);
+    if (m_hNotifyWnd != NULL && ::IsWindow(m_hNotifyWnd))
+        ::SendMessage(m_hNotifyWnd, msg, reinterpret_cast<WPARAM>(this), 0);
 }
 
 void CRVEdit::NotifyController(UINT msg) {
@@ -112,8 +113,8 @@ LRESULT CRVEdit::OnRVEndModify(WPARAM, LPARAM) {
 }
 
 void CRVEdit::UpdateDataEx(BOOL bSave) {
-    if (m_pNotifyWnd != NULL && m_pNotifyWnd->m_hWnd != NULL &&
-        (m_pNotifyWnd->GetStyle() & WS_VISIBLE) != 0)
+    if (m_hNotifyWnd != NULL && ::IsWindow(m_hNotifyWnd) &&
+        (::GetWindowLong(m_hNotifyWnd, GWL_STYLE) & WS_VISIBLE) != 0)
         UpdateData(bSave, true);
 }
 
@@ -365,11 +366,12 @@ void CRVEdit::UpdateData(BOOL bSave, bool bUpdateController) {
         Display(bUpdateController);
         return;
     }
+    if (!HasWindow())
+        return;
     // The whole text: a number cut after 31 characters would be taken as
     // another number without a word.
     CString text;
-    if (HasWindow())
-        GetWindowText(text);
+    GetWindowText(text);
     CommitText(text, bUpdateController);
 }
 

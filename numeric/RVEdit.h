@@ -109,7 +109,8 @@ public:
     // Losing the focus then commits nothing.
     void SetDelayValidation(bool b) { m_bDelayValidation = b; }
 
-    // bSave: commit the window text (CommitText). Otherwise show the value.
+    // bSave: commit the window text (CommitText); an edit without a window
+    // has no text and commits nothing. Otherwise show the value.
     void UpdateData(BOOL bSave, bool bUpdateController);
     void UpdateData(BOOL bSave) { UpdateData(bSave, true); }
     // UpdateData only while the notify window is shown.
@@ -141,7 +142,7 @@ protected:
     double AngleSeam() const;
 
     ERangeType m_rangeType;
-    CWnd* m_pNotifyWnd;
+    CWnd* m_pNotifyWnd; // kept for hosts; notifications go to m_hNotifyWnd
     CBrush m_brushController;
     CBrush m_brushPlain;
     double m_val;
@@ -158,6 +159,11 @@ protected:
     short m_precision;
     double m_sensitivity;
     bool m_bSensitivitySet;
+
+private:
+    // The notify window's handle: its window object may be a temporary one,
+    // gone at the next idle time, when the parent is no framework window.
+    HWND m_hNotifyWnd;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -229,6 +229,12 @@ CWnd* CSliderDyna::ClientParent() const {
 }
 
 void CSliderDyna::SetClient(CRVEdit* pEdit) {
+    if (m_pClient != pEdit && m_nFloatDir != 0) {
+        // Floating belongs to the edit it started for: another edit must
+        // not be driven on toward its own limit, nor a released one kept.
+        m_nFloatDir = 0;
+        SetTimer(m_nLastPosn);
+    }
     if (m_pClient != NULL && m_pClient != pEdit)
         m_pClient->SetController(NULL);
     if (pEdit != NULL)
@@ -345,6 +351,10 @@ void CSliderDyna::SetUpLabel(CStatic& label, UINT nAttachId, LPCTSTR lpszText, c
                              UINT nId) {
     CWnd* pParent = GetParent();
     if (nAttachId != 0) {
+        // Bound again (a dialog shown a second time): the static attached
+        // last time is gone with its dialog.
+        if (label.m_hWnd != NULL)
+            label.Detach();
         label.Attach(pParent->GetDlgItem(nAttachId)->m_hWnd);
         return;
     }

@@ -17,7 +17,6 @@ public:
     void Attach(CSliderDyna* pSlider, CWnd* pBuddy);
 
     CSliderDyna* GetSlider() const { return m_pSlider; }
-    CWnd* GetBuddy() const { return m_pBuddyWnd; }
 
 protected:
     CSliderDyna* m_pSlider; // the slider whose member this is

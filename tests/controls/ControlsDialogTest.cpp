@@ -377,7 +377,33 @@ TEST_F(ControlsDialogTest, BuddyIsTheUngroupedControlBeforeAGroupStartingSlider)
     EXPECT_NE(edit2Proc, ::GetWindowLongPtr(dlg->m_edit2.m_hWnd, GWLP_WNDPROC));
     handler.Attach(&dlg->m_slider, &dlg->m_transient);
     EXPECT_EQ(edit2Proc, ::GetWindowLongPtr(dlg->m_edit2.m_hWnd, GWLP_WNDPROC));
-    EXPECT_EQ(&dlg->m_transient, handler.GetBuddy());
+    EXPECT_EQ(&dlg->m_slider, handler.GetSlider());
+}
+
+// A parent that is no framework window: the edit reaches it by its handle,
+// also after the temporary window object made for it is gone.
+UINT g_nFocusNotes = 0;
+LRESULT CALLBACK PlainParentProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_RV_SET_FOCUS)
+        ++g_nFocusNotes;
+    return ::DefWindowProc(hWnd, msg, wParam, lParam);
+}
+
+TEST(PlainParent, NotificationsReachAParentWithoutWindowObject) {
+    WNDCLASS wc = {};
+    wc.lpfnWndProc = PlainParentProc;
+    wc.hInstance = ::GetModuleHandle(NULL);
+    wc.lpszClassName = "PlainParent";
+    ::RegisterClass(&wc);
+    HWND hParent = ::CreateWindow("PlainParent", "", WS_POPUP, 0, 0, 100, 100, NULL, NULL,
+                                  wc.hInstance, NULL);
+    CRVEdit edit;
+    edit.CEdit::Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 20), CWnd::FromHandle(hParent), 1);
+    CWnd::DeleteTempMap();
+    edit.SetFocus();
+    EXPECT_EQ(1u, g_nFocusNotes);
+    edit.DestroyWindow();
+    ::DestroyWindow(hParent);
 }
 
 } // namespace

@@ -113,6 +113,19 @@ TEST(SliderModel, FloatingStopsAtTheClientsLimit) {
     EXPECT_DOUBLE_EQ(-1.1 + 3 * 20.0 / 108, rig.slider.GetVal());
 }
 
+TEST(SliderModel, ANewClientEndsTheFloatingOfTheOldOne) {
+    Rig rig(-1000, 1000);
+    rig.slider.SetCurPosn(5);
+    ASSERT_EQ(-1, rig.slider.GetFloatDir());
+    CRVEdit other;
+    other.SetVal(3.0);
+    rig.slider.SetClient(&other);
+    EXPECT_EQ(0, rig.slider.GetFloatDir());
+    EXPECT_EQ(0u, rig.slider.GetTimerPeriod());
+    rig.slider.FloatTick();
+    EXPECT_DOUBLE_EQ(3.0, other.GetVal());
+}
+
 TEST(SliderModel, PositionsNeedAClientAndValuesOutsideReanchor) {
     CSliderDyna alone;
     alone.SetCurPosn(40);

@@ -50,6 +50,9 @@ public:
     // Level 0 and the folder flag set; the text file's line model is left.
     void Construct();
     int GetLevel() const { return m_nLevel; }
+    // The number of the line read last (1 = the first line after the file's
+    // start), for telling where reading stopped.
+    int GetLine() const { return m_nLine; }
     bool IsFolder() const { return m_bFolder; }
     void GetCurNodeName(CString& strName) const { strName = m_strCurNodeName; }
 

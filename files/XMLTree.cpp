@@ -98,6 +98,11 @@ bool XMLTree::Load() {
         // that the levels it reads are those of this file alone.
         m_pFile->Construct();
         ReadItems();
+        if (m_pFile->GetLevel() > 0) {
+            m_bLoadError = true;
+            m_strLoadError = "Ended inside a folder or a node";
+            m_nLoadErrorLine = m_pFile->GetLine();
+        }
     } catch (RVTxtFileExcept* e) {
         m_bLoadError = true;
         m_strLoadError = e->m_strMessage;

@@ -97,8 +97,11 @@ public:
     // without a file, otherwise eIterContinue.
     EIterResult WriteSubTree(HTREEITEM hItem, int nLevel);
 
-    // Whether the last Load ended on a format error; if so, the exception's
-    // message and line (1 = the line after the header).
+    // Whether the last Load ended on a format error or before the end of
+    // the file's structure (inside a folder or a node, for instance a node
+    // its class could not read); if so, the message and the line. Load still
+    // answers true for the second kind with the items read so far: a host
+    // that saves such a tree loses the rest of the file, so it should ask.
     bool GetLoadError(CString& strMessage, int& nLine) const;
 
 protected:

@@ -217,6 +217,11 @@ TEST_F(XMLTreeTest, RefusedNodesAndEarlyStopsKeepTheRest) {
     EXPECT_TRUE(tree().Load());
     EXPECT_EQ(Describe(), "Tools{Sub{[keep/0/]}}After{}");
     EXPECT_EQ(file.refused.size(), 2u);
+    CString message;
+    int nLine = 0;
+    ASSERT_TRUE(tree().GetLoadError(message, nLine)); // the bad node ended it early
+    EXPECT_EQ(message, "Ended inside a folder or a node");
+    EXPECT_EQ(nLine, 18); // the last line read: the bad node's closing tag
 }
 
 TEST_F(XMLTreeTest, MissingOrEmptyFilesChangeNothing) {

@@ -24,8 +24,8 @@ END_MESSAGE_MAP()
 
 CRVDialog::CRVDialog(UINT nTemplateId, CWnd* pParent)
     : CDialog(nTemplateId, pParent), m_nPlaceholderId(0), m_nTemplateId(nTemplateId),
-      m_pOwnerWnd(pParent), m_children{NULL, 0, 0, 3}, m_pSliderMaster(NULL),
-      m_pCurrentEdit(NULL), m_pEditorList(NULL), m_bModal(false), m_hOwnerWnd(NULL) {}
+      m_pOwnerWnd(pParent), m_children{NULL, 0, 0, 3}, m_pSliderMaster(NULL), m_pCurrentEdit(NULL),
+      m_pEditorList(NULL), m_bModal(false), m_hOwnerWnd(NULL) {}
 
 CRVDialog::~CRVDialog() {
     delete[] m_children.m_pData;
@@ -196,8 +196,9 @@ LRESULT CRVDialog::OnEndModify(WPARAM, LPARAM) {
 void CRVDialog::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) {
     const HWND hOwner = OwnerHandle();
     if (hOwner != NULL && ::IsWindow(hOwner))
-        ::SendMessage(hOwner, WM_VSCROLL, MAKEWPARAM(nSBCode, nPos),
-                      reinterpret_cast<LPARAM>(pScrollBar != NULL ? pScrollBar->GetSafeHwnd() : NULL));
+        ::SendMessage(
+            hOwner, WM_VSCROLL, MAKEWPARAM(nSBCode, nPos),
+            reinterpret_cast<LPARAM>(pScrollBar != NULL ? pScrollBar->GetSafeHwnd() : NULL));
     CDialog::OnVScroll(nSBCode, nPos, pScrollBar);
 }
 

@@ -285,8 +285,7 @@ bool CRVEdit::UpdateControllerRange() {
     bool bResult = m_bControllerRangeSet;
     if (m_range.IsExternal()) {
         if (!InControllerRange(m_val)) {
-            m_pCurCtrlRange =
-                m_pCurCtrlRange == &m_ctrlRange1 ? &m_ctrlRange2 : &m_ctrlRange1;
+            m_pCurCtrlRange = m_pCurCtrlRange == &m_ctrlRange1 ? &m_ctrlRange2 : &m_ctrlRange1;
             bResult = true;
         }
     } else if (m_pCurCtrlRange != &m_ctrlRange1) {

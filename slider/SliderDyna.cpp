@@ -31,11 +31,11 @@ ON_MESSAGE(WM_RV_EDIT_SETUP_MODIFIED, &CSliderDyna::OnRVEditSetupModified)
 END_MESSAGE_MAP()
 
 CSliderDyna::CSliderDyna()
-    : m_valRange(0.0, 20.0), m_val(0.0), m_bShowMinMax(TRUE), m_nPrecision(3),
-      m_bStandalone(false), m_bDynamicMin(true), m_bDynamicMax(true), m_nLastPosn(0),
-      m_nFloatDir(0), m_nPosnCount(120), m_nFirstInnerPosn(12), m_nLastInnerPosn(108),
-      m_nTimerId(0), m_nTimerUnit(10), m_pClient(NULL), m_nMaxLabelId(0), m_nMinLabelId(0),
-      m_nTimerPeriod(0), m_strMinText("0.0"), m_strMaxText("20.0") {
+    : m_valRange(0.0, 20.0), m_val(0.0), m_bShowMinMax(TRUE), m_nPrecision(3), m_bStandalone(false),
+      m_bDynamicMin(true), m_bDynamicMax(true), m_nLastPosn(0), m_nFloatDir(0), m_nPosnCount(120),
+      m_nFirstInnerPosn(12), m_nLastInnerPosn(108), m_nTimerId(0), m_nTimerUnit(10),
+      m_pClient(NULL), m_nMaxLabelId(0), m_nMinLabelId(0), m_nTimerPeriod(0), m_strMinText("0.0"),
+      m_strMaxText("20.0") {
     // One hundredth of the default display range per tick, whatever the
     // range becomes later.
     m_dFloatStep = (m_valRange.m_max - m_valRange.m_min) * 0.01;
@@ -69,13 +69,13 @@ bool CSliderDyna::HighPinned() const {
 
 int CSliderDyna::ValToPosn(double v) {
     const double width = m_valRange.m_max - m_valRange.m_min;
-    const double offset =
-        (m_nLastInnerPosn - m_nFirstInnerPosn) * (v - m_valRange.m_min) / width;
+    const double offset = (m_nLastInnerPosn - m_nFirstInnerPosn) * (v - m_valRange.m_min) / width;
     // A range of zero width, or a value that is no number, has no place on
     // the scale: the start of the inner zone.
     if (width == 0.0 || std::isnan(offset))
         return m_nFirstInnerPosn;
-    return m_nFirstInnerPosn + static_cast<int>(std::fmax(-kPosnLimit, std::fmin(kPosnLimit, offset)));
+    return m_nFirstInnerPosn +
+           static_cast<int>(std::fmax(-kPosnLimit, std::fmin(kPosnLimit, offset)));
 }
 
 double CSliderDyna::PosnToVal(int p) {
@@ -341,7 +341,8 @@ void CSliderDyna::PlaceLabels(CRect& rcMin, CRect& rcMax) {
     CRect client;
     pParent->GetClientRect(client);
     for (CRect* r : {&rcMin, &rcMax}) {
-        r->OffsetRect(std::max<int>(0, client.left - r->left), std::max<int>(0, client.top - r->top));
+        r->OffsetRect(std::max<int>(0, client.left - r->left),
+                      std::max<int>(0, client.top - r->top));
         r->OffsetRect(std::min<int>(0, client.right - r->right),
                       std::min<int>(0, client.bottom - r->bottom));
     }
@@ -449,15 +450,15 @@ int CSliderDyna::ScrollTarget(UINT nSBCode, UINT nPos, int base, CScrollBar* pSc
         return base < m_nPosnCount ? base + 1 : base;
     case TB_PAGEUP:
         if (pScrollBar != NULL && (base > 0 || base == -1)) {
-            const int page = static_cast<int>(
-                reinterpret_cast<CWnd*>(pScrollBar)->SendMessage(TBM_GETPAGESIZE));
+            const int page =
+                static_cast<int>(reinterpret_cast<CWnd*>(pScrollBar)->SendMessage(TBM_GETPAGESIZE));
             return page > base ? 0 : base - page;
         }
         return base;
     case TB_PAGEDOWN:
         if (pScrollBar != NULL && (base < m_nPosnCount || base == -1)) {
-            const int page = static_cast<int>(
-                reinterpret_cast<CWnd*>(pScrollBar)->SendMessage(TBM_GETPAGESIZE));
+            const int page =
+                static_cast<int>(reinterpret_cast<CWnd*>(pScrollBar)->SendMessage(TBM_GETPAGESIZE));
             return page > m_nPosnCount - base ? m_nPosnCount : base + page;
         }
         return base;
@@ -485,8 +486,9 @@ void CSliderDyna::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) {
     if (target != base)
         SetCurPosn(target);
     if (CWnd* pDialog = ClientParent())
-        pDialog->SendMessage(WM_VSCROLL, MAKEWPARAM(nSBCode, nPos),
-                             reinterpret_cast<LPARAM>(pScrollBar ? pScrollBar->GetSafeHwnd() : NULL));
+        pDialog->SendMessage(
+            WM_VSCROLL, MAKEWPARAM(nSBCode, nPos),
+            reinterpret_cast<LPARAM>(pScrollBar ? pScrollBar->GetSafeHwnd() : NULL));
 }
 
 BOOL CSliderDyna::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {

@@ -94,7 +94,8 @@ public:
         for (const std::string& line : m_received)
             std::printf("  the dialog received %s\n", line.c_str());
         if (m_nScrolls > 0)
-            std::printf("  the dialog received %d WM_VSCROLL forwarded by the slider\n", m_nScrolls);
+            std::printf("  the dialog received %d WM_VSCROLL forwarded by the slider\n",
+                        m_nScrolls);
         if (m_nTicks > 0)
             std::printf("  the dialog received %d WM_TIMER float ticks\n", m_nTicks);
         m_received.clear();
@@ -176,9 +177,9 @@ void PlaySampleDialog(Shots& shots) {
     std::printf("  edit 1013 returns to zero after the commit, as a transient edit does\n");
     dlg.SetDlgItemText(IDC_SAMPLE_FLOAT_EDIT, "7.5");
     const HWND hPopup = ::FindWindowEx(dlg.m_hWnd, NULL, "#32770", NULL);
-    std::printf("  typed \"7.5\" into the float edit: its popup thumb is at %d of 100\n",
-                static_cast<int>(::SendDlgItemMessage(hPopup, IDC_BUDDY_TRACKBAR, TBM_GETPOS, 0,
-                                                      0)));
+    std::printf(
+        "  typed \"7.5\" into the float edit: its popup thumb is at %d of 100\n",
+        static_cast<int>(::SendDlgItemMessage(hPopup, IDC_BUDDY_TRACKBAR, TBM_GETPOS, 0, 0)));
     dlg.PrintTexts();
     dlg.PrintSlider();
     shots.Take(dlg, "04-typed.png");
@@ -215,9 +216,7 @@ public:
     CRVPropSheet m_sheet;
 
 protected:
-    void DoDataExchange(CDataExchange* pDX) override {
-        DDX_Control(pDX, IDC_SHEET_TABS, m_sheet);
-    }
+    void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, IDC_SHEET_TABS, m_sheet); }
 };
 
 void PlaySheet(Shots& shots) {
@@ -272,7 +271,8 @@ void PlayPanel(Shots& shots) {
         const struct {
             UINT nTemplate;
             const char* title;
-        } panes[] = {{IDD_PANEL_SIZE, "Size"}, {IDD_PANEL_COLOUR, "Colour"}, {IDD_PANEL_NOTES, "Notes"}};
+        } panes[] = {
+            {IDD_PANEL_SIZE, "Size"}, {IDD_PANEL_COLOUR, "Colour"}, {IDD_PANEL_NOTES, "Notes"}};
         for (const auto& p : panes)
             panel.AddPane(new CRVPropertyPage(p.nTemplate, NULL));
         panel.Create(pView, CPoint(10, 10));
@@ -311,13 +311,15 @@ public:
 
     // The nodes are the host's: the tree only shows them.
     void DeleteNodes(HTREEITEM hItem) {
-        for (HTREEITEM h = m_tree.GetChildItem(hItem); h != NULL; h = m_tree.GetNextSiblingItem(h)) {
+        for (HTREEITEM h = m_tree.GetChildItem(hItem); h != NULL;
+             h = m_tree.GetNextSiblingItem(h)) {
             DeleteNodes(h);
             delete m_tree.GetNode(h);
         }
     }
     void PrintItems(HTREEITEM hItem) {
-        for (HTREEITEM h = m_tree.GetChildItem(hItem); h != NULL; h = m_tree.GetNextSiblingItem(h)) {
+        for (HTREEITEM h = m_tree.GetChildItem(hItem); h != NULL;
+             h = m_tree.GetNextSiblingItem(h)) {
             std::printf("  %s %s\n", m_tree.IsFolder(h) ? "folder" : "node  ",
                         (LPCTSTR)m_tree.GetItemPath(h));
             PrintItems(h);

@@ -135,9 +135,8 @@ protected:
     COLORREF Background(CWnd& edit, bool* pSystem) {
         HDC hDC = ::GetDC(edit.m_hWnd);
         ::SetBkColor(hDC, RGB(1, 2, 3));
-        HBRUSH hBrush = reinterpret_cast<HBRUSH>(
-            dlg->SendMessage(WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(hDC),
-                             reinterpret_cast<LPARAM>(edit.m_hWnd)));
+        HBRUSH hBrush = reinterpret_cast<HBRUSH>(dlg->SendMessage(
+            WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(hDC), reinterpret_cast<LPARAM>(edit.m_hWnd)));
         const COLORREF colour = ::GetBkColor(hDC);
         ::ReleaseDC(edit.m_hWnd, hDC);
         *pSystem = hBrush == ::GetSysColorBrush(COLOR_WINDOW);
@@ -395,8 +394,8 @@ TEST(PlainParent, NotificationsReachAParentWithoutWindowObject) {
     wc.hInstance = ::GetModuleHandle(NULL);
     wc.lpszClassName = "PlainParent";
     ::RegisterClass(&wc);
-    HWND hParent = ::CreateWindow("PlainParent", "", WS_POPUP, 0, 0, 100, 100, NULL, NULL,
-                                  wc.hInstance, NULL);
+    HWND hParent =
+        ::CreateWindow("PlainParent", "", WS_POPUP, 0, 0, 100, 100, NULL, NULL, wc.hInstance, NULL);
     CRVEdit edit;
     edit.CEdit::Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 20), CWnd::FromHandle(hParent), 1);
     CWnd::DeleteTempMap();

@@ -47,8 +47,11 @@ TEST(EditModel, AttachingAControllerGivesUnlimitedEndsASpanAroundTheValue) {
 TEST(EditModel, ValueRangeChoosesTheControllerRange) {
     const struct {
         double lo, hi, ctrlLo, ctrlHi;
-    } cases[] = {{0, 100, 0, 100}, {5, 1e308, 5, 10}, {100, 1e308, 100, 200},
-                 {-1e308, 3, -10, 3},  {-1e307, 1e307, 0, 10}};
+    } cases[] = {{0, 100, 0, 100},
+                 {5, 1e308, 5, 10},
+                 {100, 1e308, 100, 200},
+                 {-1e308, 3, -10, 3},
+                 {-1e307, 1e307, 0, 10}};
     for (const auto& c : cases) {
         CRVEdit edit;
         edit.SetRange(c.lo, c.hi);

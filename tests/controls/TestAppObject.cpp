@@ -1,9 +1,3 @@
 #include "TestApp.h"
 
-namespace {
-CTestApp theApp("controls_tests");
-}
-
-CTestApp& TestApp() {
-    return theApp;
-}
+DOVUV32_TEST_APP("controls_tests")

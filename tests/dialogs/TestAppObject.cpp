@@ -1,9 +1,3 @@
 #include "TestApp.h"
 
-namespace {
-CTestApp theApp("dialogs_tests");
-}
-
-CTestApp& TestApp() {
-    return theApp;
-}
+DOVUV32_TEST_APP("dialogs_tests")

@@ -54,7 +54,8 @@ TEST_F(TestDlgTest, EndOfModificationEchoesTheValue) {
     EXPECT_EQ(1, dlg.SendMessage(WM_RV_END_MODIFY, 0));
     EXPECT_STREQ(" -12.3457", Text(IDC_SAMPLE_LAST_VALUE));
     Control<CRVEdit>(IDC_SAMPLE_EDIT)->SetVal(2.0);
-    dlg.SendMessage(WM_RV_EDIT_BOX_CHANGED, reinterpret_cast<WPARAM>(Control<CRVEdit>(IDC_SAMPLE_EDIT)));
+    dlg.SendMessage(WM_RV_EDIT_BOX_CHANGED,
+                    reinterpret_cast<WPARAM>(Control<CRVEdit>(IDC_SAMPLE_EDIT)));
     EXPECT_STREQ("   2.0000", Text(IDC_SAMPLE_LAST_VALUE));
 }
 

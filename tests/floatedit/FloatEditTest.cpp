@@ -10,13 +10,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-namespace {
-CTestApp theApp("floatedit_tests");
-}
-
-CTestApp& TestApp() {
-    return theApp;
-}
+DOVUV32_TEST_APP("floatedit_tests")
 
 namespace {
 

@@ -1,9 +1,3 @@
 #include "TestApp.h"
 
-namespace {
-CTestApp theApp("helpers_tests");
-}
-
-CTestApp& TestApp() {
-    return theApp;
-}
+DOVUV32_TEST_APP("helpers_tests")

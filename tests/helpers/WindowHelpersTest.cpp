@@ -36,10 +36,6 @@ BEGIN_MESSAGE_MAP(CMappedBar, CDlgToolBar)
 ON_MESSAGE(WM_IDLEUPDATECMDUI, &CMappedBar::OnIdleUpdateCmdUI)
 END_MESSAGE_MAP()
 
-bool CreatePopup(CWnd& wnd, const CRect& rect, DWORD dwStyle = WS_POPUP) {
-    return wnd.CreateEx(0, AfxRegisterWndClass(0), "helpers", dwStyle, rect, NULL, 0) != FALSE;
-}
-
 bool Enabled(CToolBar& bar, UINT nID) {
     return bar.SendMessage(TB_ISBUTTONENABLED, nID) != 0;
 }
@@ -84,15 +80,10 @@ TEST(StatusBoxTest, ShowsWholeStringsAndKeepsTextForMissingOnes) {
     ASSERT_TRUE(
         box.Create(WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, CRect(0, 0, 150, 20), &parent, 7));
     box.SetMessageID(IDS_READY);
-    CString text;
-    box.GetWindowText(text);
-    EXPECT_STREQ("Ready", text);
     box.SetMessageID(IDS_MISSING);
-    box.GetWindowText(text);
-    EXPECT_STREQ("Ready", text);
-
+    EXPECT_STREQ("Ready", WindowText(box));
     box.SetMessageID(IDS_LONG);
-    box.GetWindowText(text);
+    const CString text = WindowText(box);
     EXPECT_EQ(318, text.GetLength());
     EXPECT_STREQ("_end", text.Right(4));
 }
@@ -168,8 +159,7 @@ TEST(MoveWindowTest, MovesWithinTheParentsClientArea) {
     ASSERT_TRUE(child.Create(AfxRegisterWndClass(0), "child", WS_CHILD | WS_VISIBLE,
                              CRect(10, 20, 60, 50), &parent, 1));
     const auto ClientRect = [&] {
-        CRect rect;
-        child.GetWindowRect(rect);
+        CRect rect = ScreenRect(child);
         parent.ScreenToClient(rect);
         return rect;
     };

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "Checks.h"
+
 #include <set>
 #include <string>
 
@@ -35,16 +37,6 @@ std::string Contents(const CObArray& array) {
     for (INT_PTR i = 0; i < array.GetSize(); ++i)
         s += Name(array[i]);
     return s;
-}
-
-template <class F> bool ThrowsInvalidArg(F f) {
-    try {
-        f();
-    } catch (CInvalidArgException* pe) {
-        pe->Delete();
-        return true;
-    }
-    return false;
 }
 
 } // namespace

@@ -7,21 +7,7 @@
 #include <string>
 #include <utility>
 
-namespace {
-
-// Runs f and reports whether it threw CInvalidArgException.
-template <class F> bool ThrowsInvalidArg(F f) {
-    try {
-        f();
-    } catch (CException* e) {
-        bool bInvalidArg = e->IsKindOf(RUNTIME_CLASS(CInvalidArgException));
-        e->Delete();
-        return bInvalidArg;
-    }
-    return false;
-}
-
-} // namespace
+#include "Checks.h"
 
 TEST(CoreString, ValueSemanticsAndTheSharedEmptyString) {
     EXPECT_STREQ("", CString(static_cast<LPCTSTR>(NULL)));

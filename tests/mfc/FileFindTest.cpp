@@ -8,15 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "Checks.h"
 #include "TempFolder.h"
 
 namespace {
 
 using Names_t = std::vector<std::string>;
-
-std::string Str(const CString& s) {
-    return std::string(s.GetString(), s.GetLength());
-}
 
 // The names found, sorted (the order is the file system's). A name taken
 // twice would show a FindNextFile that went on past the last entry.

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "Checks.h"
 #include "TempFolder.h"
 
 namespace {
@@ -20,10 +21,6 @@ template <class Call> int CauseThrownBy(Call call) {
         return cause;
     }
     return -1;
-}
-
-std::string Str(const CString& s) {
-    return std::string(s.GetString(), s.GetLength());
 }
 
 } // namespace

@@ -26,26 +26,6 @@ IMPLEMENT_DYNAMIC(CCountingPage, CRVPropertyPage)
 
 namespace {
 
-bool ThrowsInvalidArg(void (*f)(CRVPropSheet&), CRVPropSheet& sheet) {
-    try {
-        f(sheet);
-    } catch (CInvalidArgException* e) {
-        e->Delete();
-        return true;
-    }
-    return false;
-}
-
-CRect ScreenRect(const CWnd& wnd) {
-    CRect rect;
-    wnd.GetWindowRect(rect);
-    return rect;
-}
-
-bool Visible(const CWnd& wnd) {
-    return wnd.m_hWnd != NULL && (wnd.GetStyle() & WS_VISIBLE) != 0;
-}
-
 class PropSheetTest : public ::testing::Test {
 protected:
     // The host dialog is a visible child of a hidden top-level window.
@@ -102,7 +82,6 @@ TEST_F(PropSheetTest, SelectionShowsOnePageAndDeactivatesTheOthers) {
     sheet.AddPage(&b, IDD_PAGE_B, "B");
     sheet.AddPage(&c, IDD_PAGE_C, "C");
     Select(2);
-    ASSERT_NE(nullptr, c.m_hWnd);
     EXPECT_NE(nullptr, c.GetDlgItem(IDC_MARK_C));
     EXPECT_TRUE(Visible(c));
     EXPECT_EQ(1, c.IsActivePage());
@@ -129,7 +108,7 @@ TEST_F(PropSheetTest, SelectionShowsOnePageAndDeactivatesTheOthers) {
     EXPECT_TRUE(Visible(a) && Visible(c) && Visible(sheet));
 
     sheet.SetCurSel(-1);
-    EXPECT_TRUE(ThrowsInvalidArg([](CRVPropSheet& s) { s.GetActivePageClassName(); }, sheet));
+    EXPECT_TRUE(ThrowsInvalidArg([&] { sheet.GetActivePageClassName(); }));
 }
 
 TEST_F(PropSheetTest, TwentyPagesAtMost) {
@@ -140,7 +119,7 @@ TEST_F(PropSheetTest, TwentyPagesAtMost) {
     EXPECT_EQ(20, sheet.GetPageCount());
     EXPECT_EQ(20, sheet.GetItemCount());
     EXPECT_EQ(-1, sheet.FindPage(&pages[19]));
-    EXPECT_TRUE(ThrowsInvalidArg([](CRVPropSheet& s) { s.CreatePage(20); }, sheet));
+    EXPECT_TRUE(ThrowsInvalidArg([&] { sheet.CreatePage(20); }));
     EXPECT_EQ(0, sheet.RemovePage(&pages[19]));
     sheet.RemovePage(20);
     EXPECT_EQ(20, sheet.GetItemCount());

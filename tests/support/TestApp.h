@@ -1,6 +1,9 @@
 // A window test program's application object: it records prompts instead of
-// showing them. Each program defines one (CTestApp theApp) and TestApp().
+// showing them. Each program names one with DOVUV32_TEST_APP("name"), which
+// also defines TestApp().
 #pragma once
+
+#include "Checks.h"
 
 #include <afxwin.h>
 
@@ -24,3 +27,33 @@ public:
 };
 
 CTestApp& TestApp();
+
+#define DOVUV32_TEST_APP(name)                                                                     \
+    namespace {                                                                                    \
+    CTestApp theApp(name);                                                                         \
+    }                                                                                              \
+    CTestApp& TestApp() {                                                                          \
+        return theApp;                                                                             \
+    }
+
+// A hidden top-level window of a framework class of its own.
+inline bool CreatePopup(CWnd& wnd, const CRect& rect, DWORD dwStyle = WS_POPUP) {
+    return wnd.CreateEx(0, AfxRegisterWndClass(0), "test", dwStyle, rect, NULL, 0) != FALSE;
+}
+
+inline CString WindowText(const CWnd& wnd) {
+    CString text;
+    wnd.GetWindowText(text);
+    return text;
+}
+
+inline CRect ScreenRect(const CWnd& wnd) {
+    CRect rect;
+    wnd.GetWindowRect(rect);
+    return rect;
+}
+
+// Has a window, with the WS_VISIBLE bit of its own.
+inline bool Visible(const CWnd& wnd) {
+    return wnd.m_hWnd != NULL && (wnd.GetStyle() & WS_VISIBLE) != 0;
+}

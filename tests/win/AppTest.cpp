@@ -4,13 +4,7 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-CTestApp theApp("win_tests");
-}
-
-CTestApp& TestApp() {
-    return theApp;
-}
+DOVUV32_TEST_APP("win_tests")
 
 namespace {
 
@@ -21,7 +15,6 @@ protected:
 
 TEST_F(AppTest, PromptsGoThroughTheApplicationObject) {
     ASSERT_EQ(&theApp, AfxGetApp());
-    EXPECT_STREQ("win_tests", AfxGetApp()->m_pszAppName);
 
     EXPECT_EQ(IDOK, AfxMessageBox("Plain text", MB_YESNO, 7));
     // By id: the host's own string, and the framework's prompt from its own

@@ -60,11 +60,7 @@ protected:
         if (dlg.m_hWnd != NULL)
             dlg.DestroyWindow();
     }
-    CString Text(int nID) {
-        CString text;
-        dlg.GetDlgItemText(nID, text);
-        return text;
-    }
+    CString Text(int nID) { return WindowText(*dlg.GetDlgItem(nID)); }
     void OpenVisible() {
         ASSERT_TRUE(dlg.Create(IDD_EXCHANGE));
         dlg.ShowWindow(SW_SHOW);
@@ -113,11 +109,8 @@ TEST_F(DialogTest, BadTextPromptsAndReturnsTheFocus) {
     EXPECT_EQ("Please enter a number.", TestApp().prompts[0].text);
     EXPECT_EQ(UINT(AFX_IDP_PARSE_REAL), TestApp().prompts[0].nIDPrompt);
     EXPECT_EQ(::GetDlgItem(dlg.m_hWnd, IDC_VALUE), ::GetFocus());
-    DWORD nStart = 1, nEnd = 0;
-    ::SendDlgItemMessage(dlg.m_hWnd, IDC_VALUE, EM_GETSEL, reinterpret_cast<WPARAM>(&nStart),
-                         reinterpret_cast<LPARAM>(&nEnd));
-    EXPECT_EQ(0u, nStart);
-    EXPECT_EQ(4u, nEnd);
+    // The whole text selected.
+    EXPECT_EQ(DWORD(MAKELONG(0, 4)), ::SendDlgItemMessage(dlg.m_hWnd, IDC_VALUE, EM_GETSEL, 0, 0));
 
     // Members exchanged before the failing one keep what they received.
     dlg.SetDlgItemText(IDC_NAME, "kept");

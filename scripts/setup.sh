@@ -36,6 +36,12 @@ declare -A probes=(
   [wine32:i386]=/usr/lib/i386-linux-gnu/wine/i386-windows/kernel32.dll
   [xvfb]=/usr/bin/Xvfb
   [xauth]=/usr/bin/xauth
+  # Benchmarks (bench/, preset bench): Google Benchmark and the XML
+  # libraries they measure us against.
+  [libbenchmark-dev]=/usr/include/benchmark/benchmark.h
+  [libpugixml-dev]=/usr/include/pugixml.hpp
+  [libexpat1-dev]=/usr/include/expat.h
+  [libxml2-dev]=/usr/include/libxml2/libxml/xmlreader.h
 )
 
 missing=()

@@ -29,9 +29,9 @@ const unsigned kSeed = 20240607;
 const int kItemsPerShelf = 200;
 const int kShelvesPerGroup = 10;
 
-const char* const kWords[] = {"oak",   "steel", "blade", "handle", "spare",  "coarse", "fine",
-                              "long",  "short", "red",   "blue",   "boxed",  "worn",   "new",
-                              "metal", "wood",  "sharp", "heavy",  "light",  "garden", "shop"};
+const char* const kWords[] = {"oak",   "steel", "blade", "handle", "spare", "coarse", "fine",
+                              "long",  "short", "red",   "blue",   "boxed", "worn",   "new",
+                              "metal", "wood",  "sharp", "heavy",  "light", "garden", "shop"};
 const size_t kWordCount = sizeof(kWords) / sizeof(kWords[0]);
 
 std::string g_strTemp;
@@ -54,10 +54,14 @@ std::string Words(std::mt19937& rng, int nMin, int nMax) {
     return s;
 }
 
-std::string Tabs(int n) { return std::string(static_cast<size_t>(n), '\t'); }
+std::string Tabs(int n) {
+    return std::string(static_cast<size_t>(n), '\t');
+}
 
 // How a record's numbers are stored: as SampleNode stores them.
-std::string IntText(int n) { return std::to_string(n); }
+std::string IntText(int n) {
+    return std::to_string(n);
+}
 std::string DoubleText(double d) {
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.15g", d);
@@ -234,7 +238,9 @@ long ItemsForBytes(double nBytes) {
     return n < 1 ? 1 : n;
 }
 
-TagFileInfo WriteTagFile(const std::string& strPath, long nItems) {
+// A generated input, written through a large buffer; a file that cannot be
+// made ends the program.
+static std::FILE* OpenForWriting(const std::string& strPath) {
     std::FILE* pFile = std::fopen(strPath.c_str(), "wb");
     if (!pFile) {
         std::perror(strPath.c_str());
@@ -242,6 +248,11 @@ TagFileInfo WriteTagFile(const std::string& strPath, long nItems) {
     }
     static char buf[1 << 20];
     std::setvbuf(pFile, buf, _IOFBF, sizeof buf);
+    return pFile;
+}
+
+TagFileInfo WriteTagFile(const std::string& strPath, long nItems) {
+    std::FILE* pFile = OpenForWriting(strPath);
     TagWriter writer(pFile);
     VisitTree(nItems, writer);
     std::fclose(pFile);
@@ -249,14 +260,9 @@ TagFileInfo WriteTagFile(const std::string& strPath, long nItems) {
     return writer.info;
 }
 
-TextFileInfo WriteTextFile(const std::string& strPath, uint64_t nBytes, const std::string& strNeedle) {
-    std::FILE* pFile = std::fopen(strPath.c_str(), "wb");
-    if (!pFile) {
-        std::perror(strPath.c_str());
-        std::exit(1);
-    }
-    static char buf[1 << 20];
-    std::setvbuf(pFile, buf, _IOFBF, sizeof buf);
+TextFileInfo WriteTextFile(const std::string& strPath, uint64_t nBytes,
+                           const std::string& strNeedle) {
+    std::FILE* pFile = OpenForWriting(strPath);
     std::mt19937 rng(kSeed + 1);
     TextFileInfo info;
     info.strPath = strPath;
@@ -274,7 +280,9 @@ TextFileInfo WriteTextFile(const std::string& strPath, uint64_t nBytes, const st
     return info;
 }
 
-void WarmUp(const std::string& strPath) { CountLinesMemchr(strPath); }
+void WarmUp(const std::string& strPath) {
+    CountLinesMemchr(strPath);
+}
 
 uint64_t FileSize(const std::string& strPath) {
     struct stat st;
@@ -344,7 +352,8 @@ long CountLinesMemchr(const std::string& strPath) {
     while ((n = read(fd, buf, sizeof buf)) > 0) {
         const char* p = buf;
         const char* pEnd = buf + n;
-        while ((p = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(pEnd - p))))) {
+        while (
+            (p = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(pEnd - p))))) {
             ++nLines;
             ++p;
         }
@@ -404,6 +413,15 @@ std::string RunProgram(const std::vector<std::string>& args, int& nStatus) {
     }
     close(fds[0]);
     return strOut;
+}
+
+int Main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
 }
 
 } // namespace bench

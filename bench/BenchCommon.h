@@ -6,6 +6,8 @@
 // e.g. DOVUV32_BENCH_SCALE=0.05 for a quick run.
 #pragma once
 
+#include <benchmark/benchmark.h>
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -74,7 +76,8 @@ struct TextFileInfo {
     long nLines = 0;
     uint64_t nBytes = 0;
 };
-TextFileInfo WriteTextFile(const std::string& strPath, uint64_t nBytes, const std::string& strNeedle);
+TextFileInfo WriteTextFile(const std::string& strPath, uint64_t nBytes,
+                           const std::string& strNeedle);
 
 // Reads a file once so that it sits in the page cache.
 void WarmUp(const std::string& strPath);
@@ -96,4 +99,10 @@ bool ReadOurs(const std::string& strPath, PairSum& sum, long& nItems);
 // output; exit status in nStatus (-1 when it could not run).
 std::string RunProgram(const std::vector<std::string>& args, int& nStatus);
 
+// The body of every benchmark program's main.
+int Main(int argc, char** argv);
+
 } // namespace bench
+
+// A workload timed in milliseconds of wall-clock time, the table's unit.
+#define BENCH_MS(fn, name) BENCHMARK(fn)->Name(name)->Unit(benchmark::kMillisecond)->UseRealTime()

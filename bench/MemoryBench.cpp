@@ -123,20 +123,15 @@ void BM_PeakRss(benchmark::State& state, const char* pMode, bool bCount) {
         ->Unit(benchmark::kMillisecond)                                                            \
         ->UseRealTime()
 
-PEAK(7_peak_rss_read_tag_file/ours_GetNext_SampleNode, "ours-read", false);
-PEAK(7_peak_rss_read_tag_file/pugixml_whole_document, "pugixml-read", false);
-PEAK(7_peak_rss_read_tag_file/expat_stream, "expat-read", false);
-PEAK(7_peak_rss_read_tag_file/libxml2_xmlReader, "libxml2-read", false);
-PEAK(7_peak_rss_count_lines/ours_GetLineCount, "ours-count", true);
-PEAK(7_peak_rss_count_lines/limit_memchr_line_count, "memchr-count", true);
+PEAK(7_peak_rss_read_tag_file / ours_GetNext_SampleNode, "ours-read", false);
+PEAK(7_peak_rss_read_tag_file / pugixml_whole_document, "pugixml-read", false);
+PEAK(7_peak_rss_read_tag_file / expat_stream, "expat-read", false);
+PEAK(7_peak_rss_read_tag_file / libxml2_xmlReader, "libxml2-read", false);
+PEAK(7_peak_rss_count_lines / ours_GetLineCount, "ours-count", true);
+PEAK(7_peak_rss_count_lines / limit_memchr_line_count, "memchr-count", true);
 
 int main(int argc, char** argv) {
     if (argc == 4 && std::strcmp(argv[1], "--child") == 0)
         return Child(argv[2], argv[3]);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::Main(argc, argv);
 }

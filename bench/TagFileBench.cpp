@@ -18,8 +18,8 @@ using bench::PairSum;
 
 const bench::TagFileInfo& Input() {
     static const bench::TagFileInfo info = [] {
-        bench::TagFileInfo i = bench::WriteTagFile(bench::TempFolder() + "/read.xml",
-                                                   bench::Scaled(200000));
+        bench::TagFileInfo i =
+            bench::WriteTagFile(bench::TempFolder() + "/read.xml", bench::Scaled(200000));
         bench::WarmUp(i.strPath);
         return i;
     }();
@@ -44,8 +44,7 @@ void BM_ReadOurs(benchmark::State& state) {
     Report(state, sum);
 }
 
-template <bool (*Read)(const std::string&, PairSum&)>
-void BM_ReadAnchor(benchmark::State& state) {
+template <bool (*Read)(const std::string&, PairSum&)> void BM_ReadAnchor(benchmark::State& state) {
     PairSum sum;
     for (auto _ : state) {
         sum = PairSum();
@@ -108,7 +107,8 @@ void BM_WriteOurs(benchmark::State& state) {
     for (auto _ : state) {
         SampleFile file;
         // The framework's Open: RVXMLFile::Open(bool) expects a header to read.
-        if (!file.CStdioFile::Open(strPath.c_str(), CFile::modeCreate | CFile::modeWrite | CFile::typeText)) {
+        if (!file.CStdioFile::Open(strPath.c_str(),
+                                   CFile::modeCreate | CFile::modeWrite | CFile::typeText)) {
             state.SkipWithError("cannot create the file");
             break;
         }
@@ -164,19 +164,14 @@ void BM_WritePugixml(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(BM_ReadOurs)->Name("1_read_tag_file/ours_GetNext_SampleNode")->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_ReadAnchor<bench::ReadPugixml>)->Name("1_read_tag_file/pugixml_parse_walk")->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_ReadAnchor<bench::ReadExpat>)->Name("1_read_tag_file/expat_stream")->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_ReadAnchor<bench::ReadLibxml2>)->Name("1_read_tag_file/libxml2_xmlReader")->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_ReadMemchr)->Name("1_read_tag_file/limit_memchr_line_count")->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_WriteOurs)->Name("2_write_tag_file/ours_WriteTag_WriteNode")->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_WritePugixml)->Name("2_write_tag_file/pugixml_build_save")->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCH_MS(BM_ReadOurs, "1_read_tag_file/ours_GetNext_SampleNode");
+BENCH_MS(BM_ReadAnchor<bench::ReadPugixml>, "1_read_tag_file/pugixml_parse_walk");
+BENCH_MS(BM_ReadAnchor<bench::ReadExpat>, "1_read_tag_file/expat_stream");
+BENCH_MS(BM_ReadAnchor<bench::ReadLibxml2>, "1_read_tag_file/libxml2_xmlReader");
+BENCH_MS(BM_ReadMemchr, "1_read_tag_file/limit_memchr_line_count");
+BENCH_MS(BM_WriteOurs, "2_write_tag_file/ours_WriteTag_WriteNode");
+BENCH_MS(BM_WritePugixml, "2_write_tag_file/pugixml_build_save");
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::Main(argc, argv);
 }

@@ -19,8 +19,9 @@ const char kNeedle[] = "needle-4c1e9b-end";
 
 const bench::TextFileInfo& Lines() {
     static const bench::TextFileInfo info = [] {
-        bench::TextFileInfo i = bench::WriteTextFile(bench::TempFolder() + "/lines.txt",
-                                                     static_cast<uint64_t>(bench::Scaled(200e6)), kNeedle);
+        bench::TextFileInfo i =
+            bench::WriteTextFile(bench::TempFolder() + "/lines.txt",
+                                 static_cast<uint64_t>(bench::Scaled(200e6)), kNeedle);
         bench::WarmUp(i.strPath);
         return i;
     }();
@@ -99,7 +100,8 @@ std::string ReplaceFile(const char* pName) {
 bool HoldsData(const std::string& strPath) {
     char buf[kNew];
     const int fd = open(strPath.c_str(), O_RDONLY);
-    const bool bOk = fd >= 0 && pread(fd, buf, kNew, kStart) == kNew && std::memcmp(buf, kData, kNew) == 0;
+    const bool bOk =
+        fd >= 0 && pread(fd, buf, kNew, kStart) == kNew && std::memcmp(buf, kData, kNew) == 0;
     if (fd >= 0)
         close(fd);
     return bOk;
@@ -155,18 +157,13 @@ void BM_ReplaceLimit(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(BM_CountOurs)->Name("3_count_lines/ours_GetLineCount")->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_CountWc)->Name("3_count_lines/wc_-l")->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_FindOurs)->Name("3_find_last_line/ours_Find2")->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_FindGrep)->Name("3_find_last_line/grep_-F_-c")->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_ReplaceOurs)->Name("4_replace_at_100/ours_Replace")->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_ReplaceLimit)->Name("4_replace_at_100/limit_read_write_rest_once")->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCH_MS(BM_CountOurs, "3_count_lines/ours_GetLineCount");
+BENCH_MS(BM_CountWc, "3_count_lines/wc_-l");
+BENCH_MS(BM_FindOurs, "3_find_last_line/ours_Find2");
+BENCH_MS(BM_FindGrep, "3_find_last_line/grep_-F_-c");
+BENCH_MS(BM_ReplaceOurs, "4_replace_at_100/ours_Replace");
+BENCH_MS(BM_ReplaceLimit, "4_replace_at_100/limit_read_write_rest_once");
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::Main(argc, argv);
 }

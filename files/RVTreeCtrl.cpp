@@ -41,7 +41,7 @@ HTREEITEM RVTreeCtrl::FindItem(const CString& strText, HTREEITEM hFirst) const {
     return NULL;
 }
 
-HTREEITEM RVTreeCtrl::GetItemHandle(const CString& strPath) const {
+HTREEITEM RVTreeCtrl::FollowPath(const CString& strPath, bool bExpand) const {
     HTREEITEM hCurrent = TVI_ROOT;
     CString strRest = strPath;
     CString strFirst;
@@ -50,21 +50,18 @@ HTREEITEM RVTreeCtrl::GetItemHandle(const CString& strPath) const {
         hCurrent = FindItem(strFirst, FirstChild(hCurrent));
         if (hCurrent == NULL)
             return NULL;
+        if (bExpand)
+            ::SendMessage(m_hWnd, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(hCurrent));
     }
     return hCurrent;
 }
 
+HTREEITEM RVTreeCtrl::GetItemHandle(const CString& strPath) const {
+    return FollowPath(strPath, false);
+}
+
 void RVTreeCtrl::ExpandPath(const CString& strPath) {
-    HTREEITEM hCurrent = TVI_ROOT;
-    CString strRest = strPath;
-    CString strFirst;
-    while (!strRest.IsEmpty()) {
-        Path::SplitFirstFolder(strRest, strFirst, strRest);
-        hCurrent = FindItem(strFirst, FirstChild(hCurrent));
-        if (hCurrent == NULL)
-            return;
-        Expand(hCurrent, TVE_EXPAND);
-    }
+    FollowPath(strPath, true);
 }
 
 void RVTreeCtrl::InitExpand() {

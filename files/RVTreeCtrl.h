@@ -72,6 +72,9 @@ protected:
     // The first child of an item; for the null handle and for TVI_ROOT the
     // first top-level item.
     HTREEITEM FirstChild(HTREEITEM hItem) const;
+    // The item at the path, or null; with bExpand every item found on the
+    // way is expanded.
+    HTREEITEM FollowPath(const CString& strPath, bool bExpand) const;
 
     CRVDialog* m_pParent;
 };

@@ -1,6 +1,9 @@
 #include "RVTxtFile.h"
 
+#include <algorithm>
+#include <functional>
 #include <climits>
+#include <cstdint>
 #include <cstring>
 #include <new>
 #include <vector>
@@ -84,6 +87,131 @@ bool AppendMissingLineEnd(CFile& file) {
     return false;
 }
 
+// The rest of the file moves in blocks of this size.
+const ULONGLONG kMoveBlock = 1 << 20;
+
+// Makes the file nNewLength long by writing (not just by setting the
+// length, which may leave the space unallocated); a failure cuts it back.
+void Grow(CFile& file, ULONGLONG nLength, ULONGLONG nNewLength) {
+    static const BYTE kZeros[4096] = {};
+    try {
+        SeekTo(file, nLength);
+        for (ULONGLONG n = nLength; n < nNewLength;) {
+            const UINT nChunk = static_cast<UINT>(std::min<ULONGLONG>(sizeof kZeros, nNewLength - n));
+            file.CFile::Write(kZeros, nChunk);
+            n += nChunk;
+        }
+    } catch (CException*) {
+        try {
+            file.SetLength(nLength);
+        } catch (CException* e) {
+            e->Delete();
+        }
+        throw;
+    }
+}
+
+// Moves nCount stored bytes from nFrom to nTo through a buffer, block by
+// block, in the direction that never overwrites a byte not yet moved: moving
+// up from the end backwards, moving down from the start on. Undo puts back
+// every byte moved, and the block being written when a write failed.
+class RestMove {
+public:
+    RestMove(CFile& file, ULONGLONG nFrom, ULONGLONG nTo, ULONGLONG nCount, std::vector<BYTE>& buf)
+        : m_file(file), m_nFrom(nFrom), m_nTo(nTo), m_nCount(nCount), m_buf(buf) {}
+
+    void Run() {
+        while (m_nFrom != m_nTo && m_nDone < m_nCount) {
+            m_nBlock = std::min<ULONGLONG>(m_buf.size(), m_nCount - m_nDone);
+            const UINT nBlock = static_cast<UINT>(m_nBlock);
+            SeekTo(m_file, m_nFrom + BlockOffset());
+            if (m_file.CFile::Read(m_buf.data(), nBlock) != nBlock)
+                AfxThrowFileException(CFileException::endOfFile, -1, m_file.GetFilePath());
+            m_bWriting = true;
+            SeekTo(m_file, m_nTo + BlockOffset());
+            m_file.CFile::Write(m_buf.data(), nBlock);
+            m_bWriting = false;
+            m_nDone += m_nBlock;
+        }
+    }
+
+    void Undo() {
+        if (m_bWriting) {
+            SeekTo(m_file, m_nFrom + BlockOffset());
+            m_file.CFile::Write(m_buf.data(), static_cast<UINT>(m_nBlock));
+            m_bWriting = false;
+        }
+        const ULONGLONG nDoneAt = m_nTo > m_nFrom ? m_nCount - m_nDone : 0;
+        RestMove back(m_file, m_nTo + nDoneAt, m_nFrom + nDoneAt, m_nDone, m_buf);
+        back.Run();
+        m_nDone = 0;
+    }
+
+private:
+    ULONGLONG BlockOffset() const {
+        return m_nTo > m_nFrom ? m_nCount - m_nDone - m_nBlock : m_nDone;
+    }
+
+    CFile& m_file;
+    const ULONGLONG m_nFrom, m_nTo, m_nCount;
+    std::vector<BYTE>& m_buf;
+    ULONGLONG m_nDone = 0;  // bytes moved
+    ULONGLONG m_nBlock = 0; // the size of the block in hand
+    bool m_bWriting = false;
+};
+
+// Line counting reads the file in blocks of this size.
+const UINT kCountBlock = 1 << 20;
+
+// The number of '\n' bytes in [p, p + n), eight bytes at a time: each word
+// gets 0x01 in every byte that held a line feed, summed bytewise for up to
+// 255 words before the lanes are added up.
+ULONGLONG CountLineFeeds(const char* p, size_t n) {
+    const uint64_t kOnes = 0x0101010101010101ull;
+    const uint64_t kLow7 = 0x7F7F7F7F7F7F7F7Full;
+    ULONGLONG nCount = 0;
+    while (n >= 8) {
+        uint64_t lanes = 0;
+        for (int i = 0; i < 255 && n >= 8; ++i, p += 8, n -= 8) {
+            uint64_t w;
+            std::memcpy(&w, p, 8);
+            w ^= kOnes * '\n';
+            lanes += ~(((w & kLow7) + kLow7) | w | kLow7) >> 7;
+        }
+        const uint64_t pairs = (lanes & 0x00FF00FF00FF00FFull) + ((lanes >> 8) & 0x00FF00FF00FF00FFull);
+        nCount += (pairs * 0x0001000100010001ull) >> 48;
+    }
+    for (; n > 0; --n)
+        nCount += *p++ == '\n';
+    return nCount;
+}
+
+// Searches skip lines in raw blocks of this size.
+const UINT kSkipBlock = 256 * 1024;
+
+// Text whose bytes, found in the stored file, lie inside one line and match
+// there: no line end and no terminator in it.
+bool IsPlainText(const CString& strText) {
+    const int nLength = strText.GetLength();
+    return nLength > 0 && std::strlen(strText) == static_cast<size_t>(nLength) &&
+           std::strpbrk(strText, "\r\n") == NULL;
+}
+
+// The last '\n' in [pBegin, pEnd), or null.
+const char* FindLastLineFeed(const char* pBegin, const char* pEnd) {
+    while (pEnd > pBegin) {
+        if (*--pEnd == '\n')
+            return pEnd;
+    }
+    return NULL;
+}
+
+// The start of the line that holds p, when pBegin starts a line.
+const char* LineStart(const char* pBegin, const char* p) {
+    const char* pLf = FindLastLineFeed(pBegin, p);
+    return pLf != NULL ? pLf + 1 : pBegin;
+}
+
 } // namespace
 
 RVTxtFile::RVTxtFile() {
@@ -154,7 +282,19 @@ int RVTxtFile::Find(CString strText, int* pCol) {
 }
 
 int RVTxtFile::Find2(const CString& strText, bool bContains, int* pCol, int* pLine) {
-    while (ReadString()) {
+    // Lines that cannot hold plain text are skipped in raw blocks; the line
+    // that may hold it is then read and tested like every other line.
+    const bool bSkip = bContains && IsPlainText(strText);
+    std::vector<char> block;
+    if (bSkip)
+        block.resize(kSkipBlock);
+    const std::boyer_moore_horspool_searcher<LPCTSTR> searcher(
+        strText, static_cast<LPCTSTR>(strText) + (bSkip ? strText.GetLength() : 0));
+    for (;;) {
+        if (bSkip)
+            SkipLinesWithout(block, strText.GetLength(), searcher);
+        if (!ReadString())
+            return -1;
         const int nAt = m_strCurLine.Find(strText);
         if ((nAt >= 0) != bContains)
             continue;
@@ -164,32 +304,61 @@ int RVTxtFile::Find2(const CString& strText, bool bContains, int* pCol, int* pLi
             *pLine = m_nLine - 1;
         return ToResult(m_posCurLine);
     }
-    return -1;
 }
 
-int RVTxtFile::FindInCurLine(const CString& strText, int nFrom) const {
+// Reads on in raw blocks of whole lines up to the first line in which the
+// text's bytes occur, and counts the lines before it as read: the line
+// counter, the column and the current line's position end as ReadString
+// would have left them. A line that does not end inside a block (the last
+// one, or a very long one) is left to ReadString.
+void RVTxtFile::SkipLinesWithout(std::vector<char>& block, int nTextLength,
+                                 const std::boyer_moore_horspool_searcher<LPCTSTR>& searcher) {
+    ULONGLONG nPos = GetPosition();
+    for (;;) {
+        SeekTo(*this, nPos);
+        const UINT nRead = CFile::Read(block.data(), static_cast<UINT>(block.size()));
+        const char* const pBegin = block.data();
+        const char* const pLastLf = FindLastLineFeed(pBegin, pBegin + nRead);
+        if (pLastLf == NULL)
+            break;
+        const char* const pEnd = pLastLf + 1;
+        const char* pHit = nTextLength > 0 ? std::search(pBegin, pEnd, searcher) : pEnd;
+        const char* const pStop = pHit == pEnd ? pEnd : LineStart(pBegin, pHit);
+        if (pStop > pBegin) {
+            const char* const pLastLine = LineStart(pBegin, pStop - 1);
+            m_posCurLine = nPos + (pLastLine - pBegin);
+            m_nLine += static_cast<int>(CountLineFeeds(pBegin, pStop - pBegin));
+            m_nCol = 0;
+            nPos += pStop - pBegin;
+        }
+        if (pHit != pEnd)
+            break;
+    }
+    SeekTo(*this, nPos);
+}
+
+int RVTxtFile::FindInCurLine(LPCTSTR lpszText, int nFrom) const {
     if (nFrom < 0 || nFrom > m_strCurLine.GetLength())
         return -1;
-    return m_strCurLine.Find(strText, nFrom);
+    return m_strCurLine.Find(lpszText, nFrom);
 }
 
 int RVTxtFile::FindNext(LPCTSTR lpszText, int* pCol, bool bSkip) {
     if (lpszText == NULL)
         return -1;
-    const CString strText(lpszText);
     bool bMovedOn = false;
-    int nAt = FindInCurLine(strText, m_nCol);
+    int nAt = FindInCurLine(lpszText, m_nCol);
     while (nAt < 0) {
         if (!ReadString())
             return -1;
         bMovedOn = true;
-        nAt = m_strCurLine.Find(strText);
+        nAt = m_strCurLine.Find(lpszText);
     }
     // Nothing moved the position since the line holding the match was read.
     const int nResult = bMovedOn ? ToResult(GetPosition()) : 0;
     if (pCol)
         *pCol = nAt;
-    m_nCol = bSkip ? nAt + strText.GetLength() : nAt;
+    m_nCol = bSkip ? nAt + static_cast<int>(std::strlen(lpszText)) : nAt;
     if (bSkip && m_nCol >= m_strCurLine.GetLength())
         ReadString();
     return nResult;
@@ -250,10 +419,12 @@ bool RVTxtFile::ReplaceCurrentLine(const CString& strText) {
     return true;
 }
 
-// The new bytes and the rest of the file are written in one go from one
-// buffer; the replaced bytes are kept beside them, so that a write or cut
-// that fails can put every stored byte back. On failure the position is
-// restored too.
+// The replacement in place, in three steps that each can be undone: the file
+// grows first (so that a lack of space fails before a stored byte has
+// changed), the rest of the file moves to its new place block by block, and
+// the new bytes go in; a shrinking file is cut last. The replaced bytes are
+// kept in memory; a step that fails undoes the ones before it, so that every
+// stored byte, the length and the position are as they were.
 bool RVTxtFile::ReplaceBytes(const Place& place, ULONGLONG nStart, ULONGLONG nEnd,
                              const BYTE* pData, int nLength, bool bKeepPlace) {
     if (nLength < 0 || (nLength > 0 && pData == NULL))
@@ -261,23 +432,20 @@ bool RVTxtFile::ReplaceBytes(const Place& place, ULONGLONG nStart, ULONGLONG nEn
     const ULONGLONG nOld = nEnd - nStart;
     const ULONGLONG nRest = place.nLength - nEnd;
     const ULONGLONG nNewEnd = nStart + nLength + nRest;
-    if (nOld + nLength + nRest > UINT_MAX)
+    if (nOld > UINT_MAX)
         return false;
 
-    std::vector<BYTE> buffer;
+    std::vector<BYTE> old;
+    std::vector<BYTE> block;
     try {
-        buffer.resize(static_cast<size_t>(nOld + nLength + nRest));
+        old.resize(static_cast<size_t>(nOld));
+        block.resize(static_cast<size_t>(std::min<ULONGLONG>(nRest, kMoveBlock)));
     } catch (const std::bad_alloc&) {
         return false;
     }
-    BYTE* const pOld = buffer.data();
-    BYTE* const pNew = pOld + nOld;
-    BYTE* const pRest = pNew + nLength;
-
     try {
         SeekTo(*this, nStart);
-        if (CFile::Read(pOld, static_cast<UINT>(nOld)) != nOld ||
-            CFile::Read(pRest, static_cast<UINT>(nRest)) != nRest) {
+        if (CFile::Read(old.data(), static_cast<UINT>(nOld)) != nOld) {
             SeekTo(*this, place.nPos);
             return false;
         }
@@ -286,13 +454,17 @@ bool RVTxtFile::ReplaceBytes(const Place& place, ULONGLONG nStart, ULONGLONG nEn
         SeekQuietly(*this, place.nPos);
         return false;
     }
-    if (nLength > 0)
-        std::memcpy(pNew, pData, static_cast<size_t>(nLength));
 
+    RestMove move(*this, nEnd, nStart + nLength, nRest, block);
     try {
-        SeekTo(*this, nStart);
-        CFile::Write(pNew, static_cast<UINT>(nLength + nRest));
-        if (nNewEnd != place.nLength)
+        if (nNewEnd > place.nLength)
+            Grow(*this, place.nLength, nNewEnd);
+        move.Run();
+        if (nLength > 0) {
+            SeekTo(*this, nStart);
+            CFile::Write(pData, static_cast<UINT>(nLength));
+        }
+        if (nNewEnd < place.nLength)
             SetLength(nNewEnd);
         SeekTo(*this, bKeepPlace ? Follow(place.nPos, nStart, nEnd, nLength) : nNewEnd);
         return true;
@@ -300,9 +472,9 @@ bool RVTxtFile::ReplaceBytes(const Place& place, ULONGLONG nStart, ULONGLONG nEn
         e->Delete();
     }
     try {
+        move.Undo();
         SeekTo(*this, nStart);
-        CFile::Write(pOld, static_cast<UINT>(nOld));
-        CFile::Write(pRest, static_cast<UINT>(nRest));
+        CFile::Write(old.data(), static_cast<UINT>(nOld));
         if (GetLength() != place.nLength)
             SetLength(place.nLength);
     } catch (CException* e) {
@@ -338,18 +510,28 @@ bool RVTxtFile::Empty() {
     return false;
 }
 
+// Counts the line feeds of the stored bytes in large raw blocks: a line feed
+// ends every line, whether a CR precedes it or not, and a last line without
+// one counts too. This is what reading line by line would count.
 int RVTxtFile::GetLineCount(const CString& strFile) {
-    RVTxtFile file(strFile);
-    if (!file.Open2(true))
+    CFile file;
+    if (!file.Open(strFile, CFile::modeRead))
         return -1;
-    int nLines = 0;
-    CString strLine;
+    std::vector<char> block;
+    ULONGLONG nLines = 0;
+    bool bOpenLine = false;
     try {
-        while (file.CStdioFile::ReadString(strLine))
-            ++nLines;
+        block.resize(kCountBlock);
+        for (UINT nRead; (nRead = file.Read(block.data(), kCountBlock)) > 0;) {
+            nLines += CountLineFeeds(block.data(), nRead);
+            bOpenLine = block[nRead - 1] != '\n';
+        }
     } catch (CException* e) {
         e->Delete();
         return -1;
+    } catch (const std::bad_alloc&) {
+        return -1;
     }
-    return nLines;
+    nLines += bOpenLine;
+    return nLines > static_cast<ULONGLONG>(INT_MAX) ? INT_MAX : static_cast<int>(nLines);
 }

@@ -15,6 +15,9 @@
 
 #include <afx.h>
 
+#include <functional>
+#include <vector>
+
 class AFX_EXT_CLASS RVTxtFile : public CStdioFile {
     DECLARE_DYNAMIC(RVTxtFile)
 
@@ -33,6 +36,9 @@ public:
 
     void SetFileName(CString strFile) { m_strFile = strFile; }
     CString GetFileName() { return m_strFile; }
+    // The framework's const GetFileName (the open file's name) stays
+    // available beside the name set above.
+    using CStdioFile::GetFileName;
     // The current line from the column on; empty when the column lies at or
     // past the end of the line, the whole line when it is negative.
     CString GetCurString() const;
@@ -118,5 +124,7 @@ private:
     bool GetPlace(Place& place);
     bool ReplaceBytes(const Place& place, ULONGLONG nStart, ULONGLONG nEnd, const BYTE* pData,
                       int nLength, bool bKeepPlace);
-    int FindInCurLine(const CString& strText, int nFrom) const;
+    int FindInCurLine(LPCTSTR lpszText, int nFrom) const;
+    void SkipLinesWithout(std::vector<char>& block, int nTextLength,
+                          const std::boyer_moore_horspool_searcher<LPCTSTR>& searcher);
 };

@@ -15,8 +15,21 @@ bool IsClosing(const CString& strName) {
     return !strName.IsEmpty() && strName[0] == '/';
 }
 
-CString WithoutSlash(const CString& strName) {
-    return IsClosing(strName) ? strName.Mid(1) : strName;
+LPCTSTR WithoutSlash(LPCTSTR pszName) {
+    return *pszName == '/' ? pszName + 1 : pszName;
+}
+
+// As CString::CompareNoCase, on texts that need not be strings of their own.
+int CompareNoCase(LPCTSTR pszA, LPCTSTR pszB) {
+    const auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
+    const unsigned char* p1 = reinterpret_cast<const unsigned char*>(pszA);
+    const unsigned char* p2 = reinterpret_cast<const unsigned char*>(pszB);
+    for (;; ++p1, ++p2) {
+        const int c1 = lower(*p1);
+        const int c2 = lower(*p2);
+        if (c1 != c2 || c1 == 0)
+            return c1 - c2;
+    }
 }
 
 CString Tabs(int nLevel) {
@@ -78,7 +91,7 @@ int RVXMLFile::GetNextTag(CString& strName, bool bSkip, int* pLength) {
     if (nClose < 0)
         throw new RVTxtFileExcept("Missing closing tag", "RVXMLFile::GetNextTag() @1", m_nLine);
 
-    strName = m_strCurLine.Mid(nOpen + 1, nClose - nOpen - 1);
+    strName.SetString(static_cast<LPCTSTR>(m_strCurLine) + nOpen + 1, nClose - nOpen - 1);
     if (pLength)
         *pLength = nClose - nOpen + 1;
     if (!bSkip) {
@@ -126,23 +139,27 @@ int RVXMLFile::FindNextTag(LPCTSTR lpszName, bool bEither, bool bSkip) {
 }
 
 int RVXMLFile::CompareTagNames(const CString& strA, const CString& strB) {
-    return WithoutSlash(strA).CompareNoCase(WithoutSlash(strB));
+    return CompareNoCase(WithoutSlash(strA), WithoutSlash(strB));
 }
 
-bool RVXMLFile::IsNodeTag(CString strName) const {
-    strName.MakeLower();
+bool RVXMLFile::IsNodeTag(const CString& strName) const {
     return CompareTagNames(strName, m_strNodeTag) == 0;
 }
 
 // The node tag is meant to be lower case; compared without regard to case,
 // a host's "Item" still closes its nodes instead of running them together.
 bool RVXMLFile::IsNodeClosingTag(const CString& strLowerName) const {
-    return IsClosing(strLowerName) && strLowerName.Mid(1).CompareNoCase(m_strNodeTag) == 0;
+    return IsClosing(strLowerName) &&
+           CompareNoCase(static_cast<LPCTSTR>(strLowerName) + 1, m_strNodeTag) == 0;
 }
 
 // The value ends at the first '<' on the line or at the line's end: a value
 // never runs into a later line, whose tags stay for the next scan.
-bool RVXMLFile::ReadTagContents(CString strName, CString& strValue) {
+bool RVXMLFile::ReadTagContents(CString, CString& strValue) {
+    return ReadValue(strValue);
+}
+
+bool RVXMLFile::ReadValue(CString& strValue) {
     const int nLineLength = m_strCurLine.GetLength();
     if (m_nCol >= 0 && m_nCol < nLineLength && m_strCurLine[m_nCol] == '<') {
         const int nClose = m_strCurLine.Find('>', m_nCol);
@@ -157,19 +174,16 @@ bool RVXMLFile::ReadTagContents(CString strName, CString& strValue) {
     }
     const int nStart = m_nCol < 0 ? 0 : (m_nCol > nLineLength ? nLineLength : m_nCol);
     const int nNext = m_strCurLine.Find('<', nStart);
-    if (nNext < 0) {
-        strValue = m_strCurLine.Mid(nStart);
-        m_nCol = nLineLength;
-        return true;
-    }
-    strValue = m_strCurLine.Mid(nStart, nNext - nStart);
-    m_nCol = nNext;
-    GetNextTag(strName, true, NULL);
+    const int nEnd = nNext < 0 ? nLineLength : nNext;
+    strValue.SetString(static_cast<LPCTSTR>(m_strCurLine) + nStart, nEnd - nStart);
+    m_nCol = nEnd;
+    if (nNext >= 0)
+        GetNextTag(m_strPassedTag, true, NULL);
     return true;
 }
 
 EIterResult RVXMLFile::ReadNodeComponent(XMLNode* pNode) {
-    CString strName;
+    CString& strName = m_strCompName;
     int nTagLength = 0;
     if (GetNextTagLower(strName, false, &nTagLength) < 0)
         return eIterStop;
@@ -178,10 +192,9 @@ EIterResult RVXMLFile::ReadNodeComponent(XMLNode* pNode) {
             return eIterDone;
         return Move(nTagLength) ? eIterContinue : eIterStop;
     }
-    CString strValue;
-    if (!ReadTagContents(strName, strValue) || pNode == NULL)
+    if (!ReadValue(m_strCompValue) || pNode == NULL)
         return eIterStop;
-    return pNode->ReadComponent(strName, strValue) ? eIterContinue : eIterStop;
+    return pNode->ReadComponent(strName, m_strCompValue) ? eIterContinue : eIterStop;
 }
 
 // The node is held until it is complete, so that it is deleted on every
@@ -201,7 +214,7 @@ XMLNode* RVXMLFile::ReadNode() {
 // closing tag passed; a folder passed over in nodes-only mode leaves it as
 // it was. A closing tag never ends the walk, whatever its name.
 bool RVXMLFile::GetNext(XMLNode*& pNode, bool bNodesOnly) {
-    CString strName;
+    CString& strName = m_strTag;
     for (;;) {
         if (GetNextTag(strName, true, NULL) < 0)
             return false;

@@ -90,7 +90,7 @@ public:
     // either side ignored; otherwise ordered as a case-insensitive comparison.
     static int CompareTagNames(const CString& strA, const CString& strB);
     // Whether the name, opening or closing, is the node tag.
-    bool IsNodeTag(CString strName) const;
+    bool IsNodeTag(const CString& strName) const;
     // With the column on an opening tag: passes it and delivers the value
     // that follows, up to the next '<' on that line (whose tag is passed
     // too) or to the line's end. A tag that ends its line has an empty
@@ -135,4 +135,12 @@ protected:
 private:
     bool IsNodeClosingTag(const CString& strLowerName) const;
     bool SkipFolder(const CString& strName);
+    bool ReadValue(CString& strValue);
+
+    // Scratch texts of the scans, kept so that reading a file does not
+    // allocate for every tag once their buffers have grown.
+    CString m_strTag;       // the tag GetNext or SkipFolder looks at
+    CString m_strCompName;  // the component ReadNodeComponent reads
+    CString m_strCompValue;
+    CString m_strPassedTag; // a tag passed over after a value
 };

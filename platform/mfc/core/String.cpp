@@ -205,6 +205,12 @@ CString& CString::operator=(CString&& stringSrc) noexcept {
     return *this;
 }
 
+void CString::SetString(LPCTSTR pszSrc, int nLength) {
+    if (nLength < 0 || (pszSrc == NULL && nLength > 0))
+        AfxThrowInvalidArgException();
+    Assign(pszSrc, nLength);
+}
+
 CString& CString::operator=(LPCTSTR lpsz) {
     Assign(lpsz, lpsz != NULL ? CheckedLength(strlen(lpsz)) : 0);
     return *this;

@@ -23,6 +23,10 @@ public:
     CString& operator=(LPCTSTR lpsz);
     CString& operator=(TCHAR ch);
 
+    // Replaces the text with nLength characters from pszSrc (which may lie
+    // in this string), keeping the buffer when it is large enough.
+    void SetString(LPCTSTR pszSrc, int nLength);
+
     CString& operator+=(const CString& string);
     CString& operator+=(LPCTSTR lpsz);
     CString& operator+=(TCHAR ch);

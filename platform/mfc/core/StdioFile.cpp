@@ -121,10 +121,29 @@ UINT CStdioFile::Read(void* lpBuf, UINT nCount) {
     return n;
 }
 
+// Each call's bytes go to the system in one write, never split between two:
+// pending bytes are written out first when the call's bytes would not fit,
+// and the buffer grows for a call larger than it. A failed write then never
+// leaves part of a call in the file (see WritePending).
 void CStdioFile::Write(const void* lpBuf, UINT nCount) {
     SwitchTo(writing);
     const char* p = static_cast<const char*>(lpBuf);
     const char* pEnd = p + nCount;
+    size_t nStored = nCount;
+    if (m_bText) {
+        for (const char* q = p; (q = static_cast<const char*>(memchr(q, '\n', pEnd - q))) != NULL;
+             ++q)
+            ++nStored;
+    }
+    if (nStored > m_nCapacity - m_nEnd) {
+        WriteOutPending();
+        if (nStored > m_nCapacity) {
+            char* pLarger = new char[nStored];
+            delete[] m_pBuffer;
+            m_pBuffer = pLarger;
+            m_nCapacity = nStored;
+        }
+    }
     while (p < pEnd) {
         const char* pLf = m_bText ? static_cast<const char*>(memchr(p, '\n', pEnd - p)) : NULL;
         PutBytes(p, (pLf ? pLf : pEnd) - p);
@@ -256,30 +275,32 @@ int CStdioFile::NextChar() {
     return static_cast<unsigned char>(ch);
 }
 
+// The caller has made room for the bytes.
 void CStdioFile::PutBytes(const char* pData, size_t nCount) {
-    while (nCount > 0) {
-        if (m_nEnd == m_nCapacity)
-            WriteOutPending();
-        size_t nCopy = m_nCapacity - m_nEnd;
-        if (nCopy > nCount)
-            nCopy = nCount;
-        memcpy(m_pBuffer + m_nEnd, pData, nCopy);
-        m_nEnd += nCopy;
-        pData += nCopy;
-        nCount -= nCopy;
-    }
+    memcpy(m_pBuffer + m_nEnd, pData, nCount);
+    m_nEnd += nCount;
 }
 
 // Pending bytes are dropped when they cannot be written: reporting the
-// failure once is enough, and the position is unknown afterwards.
+// failure once is enough, and the position is unknown afterwards. What a
+// failed write added to the file's length (a write cut short by a full disk
+// or a size limit) is cut off again, so that the file ends where it ended
+// before.
 LONG CStdioFile::WritePending() const {
     if (m_mode != writing || m_nEnd == 0)
         return 0;
-    LONG lOsError = fileos::Write(m_hFile, m_pBuffer, static_cast<UINT>(m_nEnd));
+    ULONGLONG nLength = 0;
+    LONG lOsError = fileos::Length(m_hFile, nLength);
+    if (lOsError == 0)
+        lOsError = fileos::Write(m_hFile, m_pBuffer, static_cast<UINT>(m_nEnd));
     m_nOrigin += m_nEnd;
     m_nEnd = 0;
-    if (lOsError)
+    if (lOsError) {
         m_mode = idle;
+        ULONGLONG nNow = 0;
+        if (fileos::Length(m_hFile, nNow) == 0 && nNow > nLength)
+            fileos::SetLength(m_hFile, nLength);
+    }
     return lOsError;
 }
 

@@ -17,9 +17,10 @@ CAIMsgHook::~CAIMsgHook() {
 LRESULT CAIMsgHook::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (m_pNextHook != NULL)
         return m_pNextHook->WindowProc(msg, wParam, lParam);
-    // The only hook of a window unhooked itself while handling the message:
-    // there is no procedure left to pass it to.
-    if (m_pHookedWnd == NULL)
+    // Never hooked: there is no procedure to pass the message to. A hook that
+    // left while handling the message still passes it to the window's own
+    // procedure, which it kept.
+    if (m_pfnOldWndProc == NULL)
         return 0;
     return ::CallWindowProcA(m_pfnOldWndProc, m_hWndHooked, msg, wParam, lParam);
 }
@@ -34,8 +35,6 @@ BOOL CAIMsgHook::HookWindow(CWnd* pWnd) {
     } else if (IsHooked()) {
         CAIMsgHookMap::Instance().RemoveHook(this);
         m_pHookedWnd = NULL;
-        m_hWndHooked = NULL;
-        m_pfnOldWndProc = NULL;
     }
     return TRUE;
 }

@@ -35,13 +35,17 @@ public:
 
 protected:
     CWnd* m_pHookedWnd;      // not owned; NULL while not hooked
-    WNDPROC m_pfnOldWndProc; // the window's own procedure, shared by the chain
+    // The window's own procedure, shared by the chain; kept after unhooking
+    // (as is the window's handle), so that a hook that leaves while it
+    // handles a message still passes the message on.
+    WNDPROC m_pfnOldWndProc;
     CAIMsgHook* m_pNextHook; // hooked before this one; NULL for the oldest
     BOOL m_bEnableHandlers;
 
 private:
     // The hooked window's handle, kept apart from m_pHookedWnd: a hook may be
     // given a temporary window object that is gone at the next idle time.
+    // Kept after unhooking, like m_pfnOldWndProc.
     HWND m_hWndHooked;
 
     friend class CAIMsgHookMap;

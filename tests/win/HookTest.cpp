@@ -259,8 +259,8 @@ TEST_F(HookTest, HookLeavingDuringItsOwnMessage) {
     LogHook a('A'), leaving('L');
     leaving.m_leave = true;
     leaving.HookWindow(&w.m_wnd);
-    EXPECT_EQ(w.Probe(), 0);
-    EXPECT_EQ(g_log, "L-L");
+    EXPECT_EQ(w.Probe(), 1000);
+    EXPECT_EQ(g_log, "L-LW");
 
     a.HookWindow(&w.m_wnd);
     leaving.HookWindow(&w.m_wnd);

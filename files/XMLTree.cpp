@@ -159,42 +159,81 @@ void XMLTree::ReadItems() {
 
         if (pNode != NULL && !OnAddNode(pNode))
             continue;
-        hLast = InsertItem(TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE, strText,
-                           static_cast<int>(nImage), static_cast<int>(nSelImage), 0, 0, 0, hParent,
-                           TVI_LAST);
-        if (hLast != NULL && pNode != NULL)
-            SetItem(hLast, TVIF_PARAM, NULL, 0, 0, 0, 0, reinterpret_cast<LPARAM>(pNode));
+        // The node goes in with the item: every message that names an item
+        // costs a search through all items in some versions of the control.
+        hLast = InsertItem(TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM, strText,
+                           static_cast<int>(nImage), static_cast<int>(nSelImage), 0, 0,
+                           reinterpret_cast<LPARAM>(pNode), hParent, TVI_LAST);
     }
 }
 
-// Open(false) refuses a missing or empty file, so nothing is created or
-// written then. Without a window every item walk finds nothing, and the
-// file would be emptied. Once the file is emptied, a failure leaves part of
-// the tree in it; it is reported, not repaired.
+// Without a window every item walk finds nothing, and the file would be
+// emptied. The tree goes to a new file beside the original first, which
+// replaces it only once every byte is written: a save that fails half-way
+// leaves the original as it was.
 bool XMLTree::Save() {
-    if (m_pFile == NULL || !::IsWindow(m_hWnd))
+    if (m_pFile == NULL || !::IsWindow(m_hWnd) || !CanReplaceFile())
         return false;
-    if (!m_pFile->Open(false)) {
-        CloseFile(true);
+    CString strTemp;
+    if (!TempFileBeside(m_pFile->GetFileName(), strTemp))
         return false;
-    }
+    bool bWritten = false;
     try {
-        if (!m_pFile->Empty()) {
-            CloseFile(true);
-            return false;
-        }
-        m_pFile->WriteString(kHeader);
-        WriteSubTree(NULL, 0);
-        // Close writes out what is still buffered: its failure is a failed save.
-        CloseFile(false);
+        bWritten = WriteTreeTo(strTemp);
     } catch (CException* e) {
         e->Delete();
-        CloseFile(true);
-        return false;
     } catch (...) {
         CloseFile(true);
+        ::DeleteFile(strTemp);
         throw;
     }
+    if (bWritten && ::MoveFileEx(strTemp, m_pFile->GetFileName(),
+                                 MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    CloseFile(true);
+    ::DeleteFile(strTemp);
+    return false;
+}
+
+// Open(false) refuses a missing, empty or unwritable file, so nothing is
+// created then. The file is replaced rather than written into, and a process
+// that may write anyway (Wine run by root ignores the attribute) must still
+// leave a read-only file alone: the attribute is asked for itself.
+bool XMLTree::CanReplaceFile() {
+    const DWORD dwAttributes = ::GetFileAttributes(m_pFile->GetFileName());
+    if (dwAttributes == INVALID_FILE_ATTRIBUTES || (dwAttributes & FILE_ATTRIBUTE_READONLY) != 0)
+        return false;
+    const bool bCanWrite = m_pFile->Open(false);
+    CloseFile(true);
+    return bCanWrite;
+}
+
+// A name of its own in the file's folder (created empty, so that no other
+// save takes it): the final rename then stays on one volume.
+bool XMLTree::TempFileBeside(const CString& strFile, CString& strTemp) {
+    TCHAR szFolder[MAX_PATH];
+    LPTSTR pName = NULL;
+    const DWORD nLength = ::GetFullPathName(strFile, MAX_PATH, szFolder, &pName);
+    if (nLength == 0 || nLength >= MAX_PATH || pName == NULL)
+        return false;
+    *pName = '\0';
+    TCHAR szTemp[MAX_PATH];
+    if (::GetTempFileName(szFolder, "xt", 0, szTemp) == 0)
+        return false;
+    strTemp = szTemp;
+    return true;
+}
+
+// The file object writes the temporary file under the framework's own Open,
+// which leaves the name set with SetFileName alone. Close writes out what is
+// still buffered: its failure throws, as every failed write does.
+bool XMLTree::WriteTreeTo(const CString& strPath) {
+    if (!m_pFile->CStdioFile::Open(strPath, CFile::modeCreate | CFile::modeWrite |
+                                                CFile::shareExclusive | CFile::typeText))
+        return false;
+    m_pFile->WriteString(kHeader);
+    WriteSubTree(NULL, 0);
+    CloseFile(false);
     return true;
 }
 

@@ -85,11 +85,14 @@ public:
     // it) goes to the top level. Every load starts from level 0, whatever
     // an earlier one left. Other exceptions pass through, the file closed.
     bool Load();
-    // Empties the file and writes the header and the whole tree. False,
+    // Replaces the file's contents by the header and the whole tree. False,
     // with nothing written, when the control has no window (it would write
     // an empty tree over the file), no file is attached, or the file does
-    // not exist or is empty. False also when emptying or writing fails; the
-    // file may then hold part of the tree.
+    // not exist, is empty or cannot be written. The tree is written to a
+    // temporary file in the same folder, which then takes the file's place:
+    // when writing fails (a full disk, a host's exception) Save answers false
+    // (or lets the host's exception through) and the file keeps every byte it
+    // had; the temporary file is removed.
     bool Save();
     // Writes the item and everything below it at nLevel; the null handle
     // (or TVI_ROOT) writes every top-level item at nLevel + 1. A node item
@@ -118,4 +121,7 @@ private:
 
     void ReadItems();
     void CloseFile(bool bQuietly);
+    bool CanReplaceFile();
+    static bool TempFileBeside(const CString& strFile, CString& strTemp);
+    bool WriteTreeTo(const CString& strPath);
 };

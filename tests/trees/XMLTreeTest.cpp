@@ -5,6 +5,7 @@
 #include "SampleNode.h"
 #include "TempFolder.h"
 
+#include <cstdlib>
 #include <random>
 #include <stdexcept>
 
@@ -285,6 +286,100 @@ TEST_F(XMLTreeTest, NodeItemsTalkToTheirNodes) {
     tree().DeleteAllItems();
     ASSERT_TRUE(tree().Save());
     EXPECT_EQ(tmp.Read("t.xml"), kHeader);
+}
+
+// A node whose record cannot be written: a framework file exception, as a
+// full disk raises it, or a host's own exception.
+class FailingNode : public CountedNode {
+public:
+    explicit FailingNode(bool bFileError) : m_bFileError(bFileError) {}
+    CString GetStoreString(int) override {
+        if (m_bFileError)
+            AfxThrowFileException(CFileException::diskFull);
+        throw std::runtime_error("host");
+    }
+
+private:
+    bool m_bFileError;
+};
+
+class XMLTreeSaveTest : public XMLTreeTest {
+protected:
+    void SetUp() override {
+        XMLTreeTest::SetUp();
+        tmp.Write("t.xml", original);
+    }
+    // Enough nodes that the buffered writer has stored part of the tree
+    // when the last one fails.
+    void AddTree(XMLNode* pLast) {
+        HTREEITEM hFolder = AddFolder(TVI_ROOT, "Tools");
+        for (int i = 0; i < 2000; ++i)
+            AddNode(hFolder, "Node " + CString(std::to_string(i).c_str()), i, "a longer note");
+        if (pLast != NULL)
+            tree().SetItemData(tree().InsertItem("last", hFolder),
+                               reinterpret_cast<DWORD_PTR>(pLast));
+    }
+    long Entries() const {
+        return std::distance(std::filesystem::directory_iterator(tmp.Path()), {});
+    }
+    // The file holds what it held, and nothing was left beside it.
+    void ExpectUntouched() {
+        EXPECT_FALSE(file.IsOpen());
+        EXPECT_TRUE(tmp.Read("t.xml") == original) << "the file changed";
+        EXPECT_EQ(Entries(), 1);
+    }
+    const std::string original = std::string(kHeader) + "\t<Old>\r\n\t</Old>\r\n";
+};
+
+TEST_F(XMLTreeSaveTest, AFailedWriteLeavesTheFileAsItWas) {
+    AddTree(new FailingNode(true));
+    EXPECT_FALSE(tree().Save());
+    ExpectUntouched();
+
+    DeleteNodes();
+    tree().DeleteAllItems();
+    AddTree(new FailingNode(false));
+    EXPECT_THROW(tree().Save(), std::runtime_error);
+    ExpectUntouched();
+
+    // A read-only file is not replaced, and a file whose folder is gone not
+    // created.
+    DeleteNodes();
+    tree().DeleteAllItems();
+    AddNode(TVI_ROOT, "Saw");
+    ::SetFileAttributesA(name.c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_FALSE(tree().Save());
+    ::SetFileAttributesA(name.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ExpectUntouched();
+    file.SetFileName((tmp / "gone\\t.xml").c_str());
+    EXPECT_FALSE(tree().Save());
+    ExpectUntouched();
+
+    // A save that succeeds leaves nothing beside the file either.
+    file.SetFileName(name.c_str());
+    ASSERT_TRUE(tree().Save());
+    EXPECT_NE(tmp.Read("t.xml"), original);
+    EXPECT_EQ(Entries(), 1);
+}
+
+// Run by the trees_file_size_limit test under a process file-size limit of
+// DOVUV32_FILE_SIZE_LIMIT_KB (64): every write past it fails as on a full
+// disk, and the tree's 200 KB lie far past it.
+TEST_F(XMLTreeSaveTest, SaveBeyondTheFileSizeLimitKeepsTheFile) {
+    if (std::getenv("DOVUV32_FILE_SIZE_LIMIT_KB") == NULL)
+        GTEST_SKIP() << "runs under a file-size limit only";
+    AddTree(NULL);
+    EXPECT_FALSE(tree().Save());
+    ExpectUntouched();
+
+    // Within the limit the same file is written.
+    DeleteNodes();
+    tree().DeleteAllItems();
+    AddNode(AddFolder(TVI_ROOT, "Tools"), "Saw");
+    ASSERT_TRUE(tree().Save());
+    EXPECT_EQ(tmp.Read("t.xml"), std::string(kHeader) + "\t<Tools>\r\n\t\t<item>\r\n"
+                                                        "\t\t\t<name>Saw</name>\r\n"
+                                                        "\t\t</item>\r\n\t</Tools>\r\n");
 }
 
 // A host's own exception ends the load and passes through; the file is

@@ -98,7 +98,10 @@ bool XMLTree::Load() {
         // that the levels it reads are those of this file alone.
         m_pFile->Construct();
         ReadItems();
-        if (m_pFile->GetLevel() > 0) {
+        // The reader stops early inside a folder or a node, or on a node its
+        // class cannot read, which may stand at level 0 after stray closing
+        // tags: either way the file was not read to its end.
+        if (m_pFile->GetLevel() > 0 || m_pFile->GetPosition() < m_pFile->GetLength()) {
             m_bLoadError = true;
             m_strLoadError = "Ended inside a folder or a node";
             m_nLoadErrorLine = m_pFile->GetLine();

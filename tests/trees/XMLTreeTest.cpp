@@ -223,6 +223,16 @@ TEST_F(XMLTreeTest, RefusedNodesAndEarlyStopsKeepTheRest) {
     ASSERT_TRUE(tree().GetLoadError(message, nLine)); // the bad node ended it early
     EXPECT_EQ(message, "Ended inside a folder or a node");
     EXPECT_EQ(nLine, 18); // the last line read: the bad node's closing tag
+
+    // After a stray closing tag the bad node stops the reader at level 0:
+    // still an early end, the rest of the file was never read.
+    DeleteNodes();
+    Store("</Stray>\n<item>\n<size>abc</size>\n</item>\n<F>\n<item>\n<name>lost</name>\n"
+          "</item>\n</F>\n");
+    EXPECT_TRUE(tree().Load());
+    EXPECT_EQ(Describe(), "");
+    ASSERT_TRUE(tree().GetLoadError(message, nLine));
+    EXPECT_EQ(nLine, 4); // again the bad node's closing tag
 }
 
 TEST_F(XMLTreeTest, MissingOrEmptyFilesChangeNothing) {

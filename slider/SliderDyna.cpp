@@ -69,7 +69,10 @@ bool CSliderDyna::HighPinned() const {
 
 int CSliderDyna::ValToPosn(double v) {
     const double width = m_valRange.m_max - m_valRange.m_min;
-    const double offset = (m_nLastInnerPosn - m_nFirstInnerPosn) * (v - m_valRange.m_min) / width;
+    const int span = m_nLastInnerPosn - m_nFirstInnerPosn;
+    double offset = span * (v - m_valRange.m_min) / width;
+    if (std::isinf(offset))
+        offset = (v - m_valRange.m_min) / width * span; // the product overflowed
     // A range of zero width, or a value that is no number, has no place on
     // the scale: the start of the inner zone.
     if (width == 0.0 || std::isnan(offset))
@@ -83,8 +86,16 @@ double CSliderDyna::PosnToVal(int p) {
     const int highPos = HighPinned() ? m_nPosnCount : m_nLastInnerPosn;
     if (highPos == lowPos)
         return m_valRange.m_min;
-    return m_valRange.m_min +
-           (p - lowPos) * (m_valRange.m_max - m_valRange.m_min) / (highPos - lowPos);
+    const double width = m_valRange.m_max - m_valRange.m_min;
+    double offset = (p - lowPos) * width / (highPos - lowPos);
+    if (std::isinf(offset))
+        offset = width / (highPos - lowPos) * (p - lowPos); // the product overflowed
+    const double v = m_valRange.m_min + offset;
+    if (p < lowPos || p > highPos)
+        return v;
+    // The width of a range far from zero (-5e299 .. -10) has lost its near
+    // end's digits: the scale's positions still give values inside it.
+    return std::fmax(m_valRange.m_min, std::fmin(v, m_valRange.m_max));
 }
 
 void CSliderDyna::SetValRange(double lo, double hi) {
@@ -127,12 +138,33 @@ void CSliderDyna::SetVal(double v) {
 }
 
 void CSliderDyna::UpdateFloatingRange(bool bAtLow) {
+    // An infinite value (an edit may take "1e999" in an open range) has no
+    // place to anchor at: the display range stays, so that no position
+    // turns into a value that is no number.
+    if (!std::isfinite(m_val))
+        return;
     const double width = m_valRange.m_max - m_valRange.m_min;
-    if (bAtLow)
-        SetValRange(m_val, m_val + width);
-    else
-        SetValRange(m_val - width, m_val);
+    double lo = bAtLow ? m_val : m_val - width;
+    double hi = bAtLow ? m_val + width : m_val;
+    KeepInsideLimits(lo, hi);
+    SetValRange(lo, hi);
     UpdateMinMaxDisplay();
+}
+
+void CSliderDyna::KeepInsideLimits(double& lo, double& hi) const {
+    // Only a plain interval has two limits to stay between.
+    if (m_editRange.IsExternal() || m_editRange.IsEmpty() ||
+        m_editRange.GetScalarType() != Range::eScalarNumber)
+        return;
+    const double width = hi - lo;
+    if (hi > m_editRange.m_max) {
+        hi = m_editRange.m_max;
+        lo = hi - width;
+    }
+    if (lo < m_editRange.m_min) {
+        lo = m_editRange.m_min;
+        hi = std::fmin(lo + width, m_editRange.m_max);
+    }
 }
 
 void CSliderDyna::UpdateFloatingRange() {

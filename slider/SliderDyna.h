@@ -7,8 +7,9 @@
 // room on that side, a timer (event id 5) moves the value beyond the display
 // range, faster the nearer the thumb is to the end; when floating ends, the
 // display range moves, keeping its width, so that the value sits at its near
-// end. An end of the display range that coincides with the client's limit
-// is pinned: its floating zone then belongs to the linear scale.
+// end, yet never past the client's limits. An end of the display range that
+// coincides with the client's limit is pinned: its floating zone then
+// belongs to the linear scale.
 //
 // Everything but the window effects works without a window, so the mapping
 // and the floating can be driven by a caller directly: SetClient,
@@ -43,7 +44,7 @@ public:
     // The mappings. ValToPosn is linear over the inner zone and not clamped;
     // PosnToVal folds the floating zone of a pinned end into the scale. A
     // display range of zero width gives the first inner position and its low
-    // end.
+    // end. Display ranges up to the largest double wide map without overflow.
     int ValToPosn(double v);
     double PosnToVal(int p);
     // No check and no label update.
@@ -115,7 +116,9 @@ public:
 protected:
     void PreSubclassWindow() override;
     // Re-anchors the display range at the value: as its low end (bAtLow) or
-    // its high end, keeping the width.
+    // its high end, keeping the width. A range that would reach past one of
+    // the client's limits is moved back inside (KeepInsideLimits); an
+    // infinite value leaves the range as it is.
     void UpdateFloatingRange(bool bAtLow);
     // Re-anchors only a value outside the display range.
     void UpdateFloatingRange();
@@ -159,6 +162,10 @@ private:
     bool HighPinned() const;
     bool InLowZone(int p) const { return p < m_nFirstInnerPosn; }
     bool InHighZone(int p) const { return p > m_nLastInnerPosn; }
+    // Moves lo .. hi inside the client's plain number range, keeping its
+    // width where the range leaves room for it, so that no position of the
+    // thumb stands for a value the client does not permit.
+    void KeepInsideLimits(double& lo, double& hi) const;
     // The new position for a scroll code from base, as the trackbar moves;
     // a page step needs the scroll bar's page size.
     int ScrollTarget(UINT nSBCode, UINT nPos, int base, CScrollBar* pScrollBar);

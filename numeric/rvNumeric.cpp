@@ -78,6 +78,9 @@ bool rvParseRealLenient(const char* text, double& value) {
 }
 
 int rvFormatValue(char (&text)[RV_VALUE_TEXT_SIZE], double value, int precision) {
+    // A negative zero has no sign to show in the exponent form either.
+    if (value == 0.0)
+        value = 0.0;
     // More decimals than the text has room for could never be shown.
     const int decimals = std::clamp(precision, 0, RV_VALUE_TEXT_SIZE);
     const int fixed = std::snprintf(text, sizeof text, "%.*f", decimals, value);
@@ -86,7 +89,13 @@ int rvFormatValue(char (&text)[RV_VALUE_TEXT_SIZE], double value, int precision)
     // Each decimal of the exponent form adds one character to the shortest
     // one, and the first adds the point too.
     const int room = std::max(RV_VALUE_TEXT_SIZE - 2 - std::snprintf(nullptr, 0, "%.0e", value), 0);
-    const int length = std::snprintf(text, sizeof text, "%.*e", std::min(decimals, room), value);
+    int digits = std::min(decimals, room);
+    int length = std::snprintf(text, sizeof text, "%.*e", digits, value);
+    // The room was measured without decimals, where the mantissa may round up
+    // into a shorter exponent (-9.5e-100 shows as "-1e-99"); with decimals the
+    // exponent is long again.
+    while (!Fits(length) && digits > 0)
+        length = std::snprintf(text, sizeof text, "%.*e", --digits, value);
     // Next to the largest double, rounding up would read back as infinity.
     if (std::isinf(std::strtod(text, nullptr)) && std::isfinite(value))
         return std::snprintf(text, sizeof text, "%.*e", room, value);

@@ -42,6 +42,12 @@ declare -A probes=(
   [libpugixml-dev]=/usr/include/pugixml.hpp
   [libexpat1-dev]=/usr/include/expat.h
   [libxml2-dev]=/usr/include/libxml2/libxml/xmlreader.h
+  # The sanitized run (preset asan) and the fuzz targets (preset fuzz):
+  # clang, its sanitizer and libFuzzer runtimes, and the symbolizer that
+  # turns their reports' addresses into source lines.
+  [clang]=/usr/bin/clang++
+  [libclang-rt-14-dev]=/usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.fuzzer-x86_64.a
+  [llvm]=/usr/bin/llvm-symbolizer
 )
 
 missing=()

@@ -69,9 +69,24 @@ TEST(rvNumeric, FormatShowsFixedDecimals) {
     EXPECT_STREQ(rvFormatValue(1e25, 4), "10000000000000000905969664.0000"); // 31 characters
 }
 
+TEST(rvNumeric, FormatShowsZeroWithoutSignAtEveryPrecision) {
+    for (int precision : {0, 4, 29, 32, 1000}) {
+        const CString text = rvFormatValue(-0.0, precision);
+        double back = 1.0;
+        EXPECT_NE(text[0], '-') << static_cast<LPCTSTR>(text);
+        EXPECT_TRUE(rvParseReal(text, back)) << static_cast<LPCTSTR>(text);
+        EXPECT_EQ(back, 0.0);
+    }
+}
+
 TEST(rvNumeric, FormatNeverCutsANumber) {
     EXPECT_STREQ(rvFormatValue(1e300, 4), "1.0000e+300");
-    const double values[] = {-1e300, -1e25, 2.5, -1.2345678901234567e-200, 1.7976931348623157e308};
+    const double values[] = {-1e300,
+                             -1e25,
+                             2.5,
+                             -1.2345678901234567e-200,
+                             1.7976931348623157e308,
+                             -9.5338663105289089e-100};
     for (double value : values) {
         for (int precision : {4, 12, 25, 40, 1000}) {
             char text[RV_VALUE_TEXT_SIZE];

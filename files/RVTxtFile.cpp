@@ -97,7 +97,8 @@ void Grow(CFile& file, ULONGLONG nLength, ULONGLONG nNewLength) {
     try {
         SeekTo(file, nLength);
         for (ULONGLONG n = nLength; n < nNewLength;) {
-            const UINT nChunk = static_cast<UINT>(std::min<ULONGLONG>(sizeof kZeros, nNewLength - n));
+            const UINT nChunk =
+                static_cast<UINT>(std::min<ULONGLONG>(sizeof kZeros, nNewLength - n));
             file.CFile::Write(kZeros, nChunk);
             n += nChunk;
         }
@@ -178,7 +179,8 @@ ULONGLONG CountLineFeeds(const char* p, size_t n) {
             w ^= kOnes * '\n';
             lanes += ~(((w & kLow7) + kLow7) | w | kLow7) >> 7;
         }
-        const uint64_t pairs = (lanes & 0x00FF00FF00FF00FFull) + ((lanes >> 8) & 0x00FF00FF00FF00FFull);
+        const uint64_t pairs =
+            (lanes & 0x00FF00FF00FF00FFull) + ((lanes >> 8) & 0x00FF00FF00FF00FFull);
         nCount += (pairs * 0x0001000100010001ull) >> 48;
     }
     for (; n > 0; --n)
@@ -284,10 +286,15 @@ int RVTxtFile::Find(CString strText, int* pCol) {
 int RVTxtFile::Find2(const CString& strText, bool bContains, int* pCol, int* pLine) {
     // Lines that cannot hold plain text are skipped in raw blocks; the line
     // that may hold it is then read and tested like every other line.
-    const bool bSkip = bContains && IsPlainText(strText);
+    // The block is no larger than what is left of the file.
     std::vector<char> block;
-    if (bSkip)
-        block.resize(kSkipBlock);
+    if (bContains && IsPlainText(strText)) {
+        const ULONGLONG nLength = GetLength();
+        const ULONGLONG nPos = GetPosition();
+        block.resize(static_cast<size_t>(
+            std::min<ULONGLONG>(kSkipBlock, nLength - std::min(nLength, nPos))));
+    }
+    const bool bSkip = !block.empty();
     const std::boyer_moore_horspool_searcher<LPCTSTR> searcher(
         strText, static_cast<LPCTSTR>(strText) + (bSkip ? strText.GetLength() : 0));
     for (;;) {
@@ -521,8 +528,9 @@ int RVTxtFile::GetLineCount(const CString& strFile) {
     ULONGLONG nLines = 0;
     bool bOpenLine = false;
     try {
-        block.resize(kCountBlock);
-        for (UINT nRead; (nRead = file.Read(block.data(), kCountBlock)) > 0;) {
+        block.resize(static_cast<size_t>(std::min<ULONGLONG>(kCountBlock, file.GetLength())));
+        const UINT nBlock = static_cast<UINT>(block.size());
+        for (UINT nRead; nBlock > 0 && (nRead = file.Read(block.data(), nBlock)) > 0;) {
             nLines += CountLineFeeds(block.data(), nRead);
             bOpenLine = block[nRead - 1] != '\n';
         }

@@ -139,8 +139,8 @@ private:
 
     // Scratch texts of the scans, kept so that reading a file does not
     // allocate for every tag once their buffers have grown.
-    CString m_strTag;       // the tag GetNext or SkipFolder looks at
-    CString m_strCompName;  // the component ReadNodeComponent reads
+    CString m_strTag;      // the tag GetNext or SkipFolder looks at
+    CString m_strCompName; // the component ReadNodeComponent reads
     CString m_strCompValue;
     CString m_strPassedTag; // a tag passed over after a value
 };

@@ -34,7 +34,7 @@ public:
     BOOL EnableHandlers(BOOL b);
 
 protected:
-    CWnd* m_pHookedWnd;      // not owned; NULL while not hooked
+    CWnd* m_pHookedWnd; // not owned; NULL while not hooked
     // The window's own procedure, shared by the chain; kept after unhooking
     // (as is the window's handle), so that a hook that leaves while it
     // handles a message still passes the message on.

@@ -213,7 +213,8 @@ TEST_F(WriteFaultTest, WritesCutShortByASizeLimitNeverTearTheFile) {
             const bool bKept =
                 stored == text || (c.intended.size() > text.size() + 40000 && bWholeLines);
             g_nTorn += !bKept;
-            ASSERT_TRUE(bKept) << "torn file at limit " << nLimit << ", " << stored.size() << " bytes";
+            ASSERT_TRUE(bKept) << "torn file at limit " << nLimit << ", " << stored.size()
+                               << " bytes";
         }
     }
 }

@@ -117,18 +117,18 @@ void BM_PeakRss(benchmark::State& state, const char* pMode, bool bCount) {
 } // namespace
 
 #define PEAK(name, mode, count)                                                                    \
-    BENCHMARK_CAPTURE(BM_PeakRss, name, mode, count)                                               \
-        ->Name(#name)                                                                              \
+    BENCHMARK_CAPTURE(BM_PeakRss, peak, mode, count)                                               \
+        ->Name(name)                                                                               \
         ->Iterations(1)                                                                            \
         ->Unit(benchmark::kMillisecond)                                                            \
         ->UseRealTime()
 
-PEAK(7_peak_rss_read_tag_file / ours_GetNext_SampleNode, "ours-read", false);
-PEAK(7_peak_rss_read_tag_file / pugixml_whole_document, "pugixml-read", false);
-PEAK(7_peak_rss_read_tag_file / expat_stream, "expat-read", false);
-PEAK(7_peak_rss_read_tag_file / libxml2_xmlReader, "libxml2-read", false);
-PEAK(7_peak_rss_count_lines / ours_GetLineCount, "ours-count", true);
-PEAK(7_peak_rss_count_lines / limit_memchr_line_count, "memchr-count", true);
+PEAK("7_peak_rss_read_tag_file/ours_GetNext_SampleNode", "ours-read", false);
+PEAK("7_peak_rss_read_tag_file/pugixml_whole_document", "pugixml-read", false);
+PEAK("7_peak_rss_read_tag_file/expat_stream", "expat-read", false);
+PEAK("7_peak_rss_read_tag_file/libxml2_xmlReader", "libxml2-read", false);
+PEAK("7_peak_rss_count_lines/ours_GetLineCount", "ours-count", true);
+PEAK("7_peak_rss_count_lines/limit_memchr_line_count", "memchr-count", true);
 
 int main(int argc, char** argv) {
     if (argc == 4 && std::strcmp(argv[1], "--child") == 0)

@@ -452,7 +452,7 @@ TEST(SampleDialogSoak, RandomUserEventsKeepTheInvariants) {
     Soak soak(dlg, static_cast<unsigned>(EnvInt("DOVUV32_SOAK_SEED", 1)));
     // 40 to 90 events a second under Wine on qemu: the default stays well
     // inside a test's time; longer runs go through the variable.
-    soak.Run(EnvInt("DOVUV32_SOAK_EVENTS", 2000));
+    soak.Run(EnvInt("DOVUV32_SOAK_EVENTS", 20000));
     EXPECT_EQ(0, soak.Breaks());
     dlg.DestroyWindow();
 }

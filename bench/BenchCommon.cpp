@@ -18,6 +18,7 @@
 #include <random>
 
 #include "SampleNode.h"
+#include "TagRecords.h"
 
 extern char** environ;
 
@@ -25,14 +26,10 @@ namespace bench {
 
 namespace {
 
-const unsigned kSeed = 20240607;
-const int kItemsPerShelf = 200;
-const int kShelvesPerGroup = 10;
-
-const char* const kWords[] = {"oak",   "steel", "blade", "handle", "spare", "coarse", "fine",
-                              "long",  "short", "red",   "blue",   "boxed", "worn",   "new",
-                              "metal", "wood",  "sharp", "heavy",  "light", "garden", "shop"};
-const size_t kWordCount = sizeof(kWords) / sizeof(kWords[0]);
+using tagrecords::kItemsPerShelf;
+using tagrecords::kSeed;
+using tagrecords::kShelvesPerGroup;
+using tagrecords::Words;
 
 std::string g_strTemp;
 
@@ -41,17 +38,6 @@ void RemoveTemp() {
         std::error_code ec;
         std::filesystem::remove_all(g_strTemp, ec);
     }
-}
-
-std::string Words(std::mt19937& rng, int nMin, int nMax) {
-    const int n = nMin + static_cast<int>(rng() % static_cast<unsigned>(nMax - nMin + 1));
-    std::string s;
-    for (int i = 0; i < n; ++i) {
-        if (i)
-            s += ' ';
-        s += kWords[rng() % kWordCount];
-    }
-    return s;
 }
 
 std::string Tabs(int n) {

@@ -1,5 +1,7 @@
 #include "TagTree.h"
 
+#include "TagRecords.h"
+
 #include <cstdio>
 #include <random>
 
@@ -7,24 +9,12 @@ namespace winbench {
 
 namespace {
 
-const unsigned kSeed = 20240607;
-const int kItemsPerShelf = 200;
-const int kShelvesPerGroup = 10;
-
-const char* const kWords[] = {"oak",   "steel", "blade", "handle", "spare", "coarse", "fine",
-                              "long",  "short", "red",   "blue",   "boxed", "worn",   "new",
-                              "metal", "wood",  "sharp", "heavy",  "light", "garden", "shop"};
-const size_t kWordCount = sizeof(kWords) / sizeof(kWords[0]);
+using tagrecords::kItemsPerShelf;
+using tagrecords::kSeed;
+using tagrecords::kShelvesPerGroup;
 
 std::string Words(std::mt19937& rng) {
-    const int n = 2 + static_cast<int>(rng() % 3);
-    std::string s;
-    for (int i = 0; i < n; ++i) {
-        if (i)
-            s += ' ';
-        s += kWords[rng() % kWordCount];
-    }
-    return s;
+    return tagrecords::Words(rng, 2, 4);
 }
 
 std::string Format(const char* pFormat, double d) {

@@ -23,8 +23,9 @@ public:
     virtual LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
     // pWnd: put this hook at the head of pWnd's chain (the first hook of a
     // window subclasses it). NULL: leave the chain (the last hook to leave
-    // restores the window's procedure). Hooking a hooked hook and unhooking
-    // one that is not hooked do nothing. Returns TRUE.
+    // restores the window's procedure, unless another subclasser has come
+    // above it since). Hooking a hooked hook and unhooking one that is not
+    // hooked do nothing. Returns TRUE.
     virtual BOOL HookWindow(CWnd* pWnd);
 
     BOOL IsHooked() const { return m_pHookedWnd != NULL; }

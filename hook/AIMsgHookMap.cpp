@@ -2,7 +2,22 @@
 
 #include "AIMsgHook.h"
 
-CAIMsgHookMap::CAIMsgHookMap() : CMapPtrToPtr(10) {}
+namespace {
+
+WNDPROC CurrentProc(HWND hWnd) {
+    return reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(hWnd, GWLP_WNDPROC));
+}
+
+WNDPROC InstallProc(HWND hWnd, WNDPROC pfn) {
+    return reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(pfn)));
+}
+
+} // namespace
+
+CAIMsgHookMap::CAIMsgHookMap()
+    : CMapPtrToPtr(10), m_passOn(10),
+      m_nProbeMsg(::RegisterWindowMessageA("dovuv32 CAIMsgHook probe")) {}
 
 CAIMsgHookMap& CAIMsgHookMap::Instance() {
     static CAIMsgHookMap map;
@@ -16,13 +31,9 @@ CAIMsgHook* CAIMsgHookMap::FindHook(HWND hWnd) const {
 
 void CAIMsgHookMap::AddHook(HWND hWnd, CAIMsgHook* pHook) {
     CAIMsgHook* pHead = FindHook(hWnd);
+    pHook->m_pfnOldWndProc = pHead != NULL ? pHead->m_pfnOldWndProc : Subclass(hWnd);
     pHook->m_pNextHook = pHead;
     SetAt(hWnd, pHook);
-    if (pHead == NULL)
-        pHook->m_pfnOldWndProc = reinterpret_cast<WNDPROC>(
-            ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(HookedWindowProc)));
-    else
-        pHook->m_pfnOldWndProc = pHead->m_pfnOldWndProc;
 }
 
 void CAIMsgHookMap::RemoveHook(CAIMsgHook* pHook) {
@@ -33,8 +44,7 @@ void CAIMsgHookMap::RemoveHook(CAIMsgHook* pHook) {
             SetAt(hWnd, pHook->m_pNextHook);
         } else {
             RemoveKey(hWnd);
-            ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC,
-                                reinterpret_cast<LONG_PTR>(pHook->m_pfnOldWndProc));
+            Unsubclass(hWnd, pHook->m_pfnOldWndProc);
         }
         return;
     }
@@ -55,7 +65,77 @@ void CAIMsgHookMap::RemoveAllHooks(HWND hWnd) {
     }
 }
 
+// The procedure the first hook of hWnd passes messages on to. Where the shared
+// procedure still sits in the window's chain, under another subclasser, the
+// hooks take that place again: installed above, they would have that
+// subclasser pass every message back to them.
+WNDPROC CAIMsgHookMap::Subclass(HWND hWnd) {
+    void* pPassOn = NULL;
+    if (m_passOn.Lookup(hWnd, pPassOn)) {
+        m_passOn.RemoveKey(hWnd);
+        if (ReachesSharedProc(hWnd))
+            return reinterpret_cast<WNDPROC>(pPassOn);
+    }
+    WNDPROC pfnOld = InstallProc(hWnd, HookedWindowProc);
+    // Other code copied the shared procedure onto a window we know nothing
+    // of: it must never become the procedure we pass on to, or we would call
+    // ourselves until the stack ran out.
+    return pfnOld != HookedWindowProc ? pfnOld : ::DefWindowProcA;
+}
+
+// Restores hWnd's procedure only while the shared one is on top: a subclasser
+// above it still calls it, so it stays and passes messages on.
+void CAIMsgHookMap::Unsubclass(HWND hWnd, WNDPROC pfnOld) {
+    if (CurrentProc(hWnd) == HookedWindowProc) {
+        InstallProc(hWnd, pfnOld);
+    } else if (::IsWindow(hWnd)) {
+        ForgetDeadWindows();
+        m_passOn.SetAt(hWnd, reinterpret_cast<void*>(pfnOld));
+    }
+}
+
+// A subclasser that left without looking may have cut the shared procedure
+// out of the chain; only a message sent through the chain tells.
+BOOL CAIMsgHookMap::ReachesSharedProc(HWND hWnd) const {
+    return ::SendMessageA(hWnd, m_nProbeMsg, 0, 0) == ProbeAnswer();
+}
+
+// A window whose shared procedure was cut out of its chain is destroyed
+// without our seeing it; its entry must not outlive it, nor be taken for a
+// later window that gets the same handle.
+void CAIMsgHookMap::ForgetDeadWindows() {
+    POSITION pos = m_passOn.GetStartPosition();
+    while (pos != NULL) {
+        void* hWnd = NULL;
+        void* pfn = NULL;
+        m_passOn.GetNextAssoc(pos, hWnd, pfn);
+        if (!::IsWindow(static_cast<HWND>(hWnd)))
+            m_passOn.RemoveKey(hWnd);
+    }
+}
+
+LRESULT CAIMsgHookMap::PassOn(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    void* pPassOn = NULL;
+    // Without a record, a stale copy of the shared procedure was called:
+    // the window's procedure was restored long ago.
+    if (!m_passOn.Lookup(hWnd, pPassOn))
+        return ::DefWindowProcA(hWnd, msg, wParam, lParam);
+    WNDPROC pfn = reinterpret_cast<WNDPROC>(pPassOn);
+    // The subclasser above has left, restoring the shared procedure: the
+    // restore it prevented is done now.
+    const bool onTop = CurrentProc(hWnd) == HookedWindowProc;
+    if (onTop)
+        InstallProc(hWnd, pfn);
+    if (onTop || msg == WM_NCDESTROY)
+        m_passOn.RemoveKey(hWnd);
+    return ::CallWindowProcA(pfn, hWnd, msg, wParam, lParam);
+}
+
 LRESULT CALLBACK HookedWindowProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    CAIMsgHookMap& map = CAIMsgHookMap::Instance();
+    if (map.IsProbe(msg))
+        return map.ProbeAnswer();
+
     // Saved and restored, so that Default() stays right when handling this
     // message sends another one to a hooked window.
     MSG& cur = AfxGetThreadState()->m_lastSentMsg;
@@ -66,15 +146,13 @@ LRESULT CALLBACK HookedWindowProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lPa
     cur.lParam = lParam;
 
     LRESULT result;
-    CAIMsgHookMap& map = CAIMsgHookMap::Instance();
     CAIMsgHook* pHead = map.FindHook(hWnd);
     if (pHead == NULL) {
-        // Another subclasser still calls us after the chain was emptied
-        // underneath it: nothing of ours is left to route through.
-        result = ::DefWindowProcA(hWnd, msg, wParam, lParam);
+        result = map.PassOn(hWnd, msg, wParam, lParam);
     } else if (msg == WM_NCDESTROY) {
         WNDPROC pfnOld = pHead->m_pfnOldWndProc;
         map.RemoveAllHooks(hWnd);
+        map.ForgetPassOn(hWnd);
         result = ::CallWindowProcA(pfnOld, hWnd, msg, wParam, lParam);
     } else {
         result = pHead->WindowProc(msg, wParam, lParam);

@@ -1,8 +1,11 @@
 // The window message hook on real windows: chain order, unhooking in any
-// order, WM_NCDESTROY, and the current-message record across nested sends.
+// order, WM_NCDESTROY, other subclassers above and below the hooks, and the
+// current-message record across nested sends.
 #include <gtest/gtest.h>
 
 #include <dovuv32.h>
+
+#include <commctrl.h>
 
 #include <cstring>
 #include <memory>
@@ -155,6 +158,129 @@ TEST_F(HookTest, HooksLeaveFromMiddleEndAndHeadAndComeBack) {
     EXPECT_EQ(w.Proc(), OtherSubclass);
 }
 
+// Other code that subclasses the window: plainly with SetWindowLongPtr
+// (OtherSubclass, 'P'), leaving by restoring what it found whether it is on
+// top or not, as most such code does; or through the common controls ('S').
+LRESULT CALLBACK CommonSubclass(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                DWORD_PTR) {
+    if (msg == WM_PROBE)
+        g_log += 'S';
+    return ::DefSubclassProc(hWnd, msg, wParam, lParam);
+}
+
+struct Subclasser {
+    char name;
+    void Install(HWND hWnd) const {
+        if (name == 'S')
+            EXPECT_TRUE(::SetWindowSubclass(hWnd, CommonSubclass, 1, 0));
+        else
+            g_underneath = reinterpret_cast<WNDPROC>(
+                ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OtherSubclass)));
+    }
+    void Remove(HWND hWnd) const {
+        if (name == 'S')
+            EXPECT_TRUE(::RemoveWindowSubclass(hWnd, CommonSubclass, 1));
+        else
+            ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_underneath));
+    }
+};
+
+TEST_F(HookTest, OtherSubclassersAboveAndBelowKeepTheirPlaceAndTheWindowItsMessages) {
+    const struct {
+        const char* name;
+        Subclasser other;
+        bool above;        // subclassed after the hook, else before it
+        bool removedFirst; // removed before the hook leaves, else after
+    } rows[] = {
+        {"plain below, hook leaves first", {'P'}, false, false},
+        {"plain below, removed first", {'P'}, false, true},
+        {"plain above, hook leaves first", {'P'}, true, false},
+        {"plain above, removed first", {'P'}, true, true},
+        {"common below, hook leaves first", {'S'}, false, false},
+        {"common below, removed first", {'S'}, false, true},
+        {"common above, hook leaves first", {'S'}, true, false},
+        {"common above, removed first", {'S'}, true, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        HookedWindow w;
+        const WNDPROC own = w.Proc();
+        const std::string other(1, row.other.name);
+        LogHook a('A');
+        if (!row.above)
+            row.other.Install(w.m_hWnd);
+        a.HookWindow(&w.m_wnd);
+        if (row.above)
+            row.other.Install(w.m_hWnd);
+        EXPECT_EQ(Route(w), row.above ? other + "AW" : "A" + other + "W");
+
+        if (row.removedFirst) {
+            row.other.Remove(w.m_hWnd);
+            // One below that restores what it found cuts the hook out; so
+            // does Wine's comctl32, where Windows' leaves its procedure in
+            // place until the procedure above it is gone.
+            const bool cutOut = !row.above && w.Proc() == own;
+            EXPECT_TRUE(cutOut || row.above || row.other.name == 'S');
+            EXPECT_EQ(Route(w), cutOut ? "W" : "AW");
+            a.HookWindow(NULL);
+        } else {
+            a.HookWindow(NULL);
+            EXPECT_NE(w.Proc(), own); // the other one is still there
+            EXPECT_EQ(Route(w), other + "W");
+            row.other.Remove(w.m_hWnd);
+        }
+        // Every message and its result still reach the window's own
+        // procedure, and hooking again never loops back into the hook.
+        EXPECT_EQ(Route(w), "W");
+        EXPECT_EQ(w.Proc(), own);
+        a.HookWindow(&w.m_wnd);
+        EXPECT_EQ(Route(w), "AW");
+        a.HookWindow(NULL);
+        EXPECT_EQ(w.Proc(), own);
+    }
+}
+
+TEST_F(HookTest, HookingAgainUnderAnotherSubclasserAndDestroyingItThere) {
+    HookedWindow w;
+    const WNDPROC own = w.Proc();
+    const Subclasser plain{'P'};
+    LogHook a('A'), b('B');
+    a.HookWindow(&w.m_wnd);
+    const WNDPROC shared = w.Proc();
+    plain.Install(w.m_hWnd);
+    a.HookWindow(NULL);
+    // The shared procedure still sits under the subclass: hooks come back to
+    // it rather than subclassing above, where the subclass would pass each
+    // message back to them.
+    b.HookWindow(&w.m_wnd);
+    a.HookWindow(&w.m_wnd);
+    EXPECT_EQ(w.Proc(), OtherSubclass);
+    EXPECT_EQ(Route(w), "PABW");
+    a.HookWindow(NULL);
+    b.HookWindow(NULL);
+
+    // The subclass leaves, and hooking follows before any message does.
+    plain.Remove(w.m_hWnd);
+    EXPECT_EQ(w.Proc(), shared);
+    a.HookWindow(&w.m_wnd);
+    EXPECT_EQ(Route(w), "AW");
+    a.HookWindow(NULL);
+    EXPECT_EQ(w.Proc(), own);
+
+    // Destroyed under the subclass with no hook left: the window's own
+    // procedure gets WM_NCDESTROY once, and a window made afterwards, which
+    // may reuse the handle, is hooked like any other.
+    a.HookWindow(&w.m_wnd);
+    plain.Install(w.m_hWnd);
+    a.HookWindow(NULL);
+    g_log.clear();
+    ::DestroyWindow(w.m_hWnd);
+    EXPECT_EQ(g_log, "W!");
+    HookedWindow later;
+    a.HookWindow(&later.m_wnd);
+    EXPECT_EQ(Route(later), "AW");
+}
+
 // Refuses to be unhooked by anyone but itself.
 class StubbornHook : public CAIMsgHook {
 public:
@@ -209,9 +335,9 @@ TEST_F(HookTest, BrokenCallerRulesLeaveTheChainsSound) {
     idle.HookWindow(NULL);
     EXPECT_EQ(Route(w), "AW");
 
-    // Another subclasser above the shared procedure still calls it after the
-    // chain has emptied: the message goes to the default procedure, not to
-    // the window's own one, and nothing breaks.
+    // A copy of the shared procedure called after the window's procedure was
+    // restored: the message goes to the default procedure, not to the
+    // window's own one, and nothing breaks.
     WNDPROC shared = w.Proc();
     a.HookWindow(NULL);
     g_log.clear();

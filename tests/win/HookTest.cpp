@@ -281,6 +281,34 @@ TEST_F(HookTest, HookingAgainUnderAnotherSubclasserAndDestroyingItThere) {
     EXPECT_EQ(Route(later), "AW");
 }
 
+// Answers the probe itself while its handlers are enabled, else passes it on.
+class SwitchableHook : public CAIMsgHook {
+public:
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override {
+        if (msg != WM_PROBE || !m_bEnableHandlers)
+            return CAIMsgHook::WindowProc(msg, wParam, lParam);
+        g_log += 'H';
+        return 1000 + static_cast<LRESULT>(wParam);
+    }
+};
+
+TEST_F(HookTest, EnableHandlersSwitchesWhatDerivedHooksReadAndNoRouting) {
+    HookedWindow w;
+    LogHook a('A');
+    SwitchableHook h;
+    a.HookWindow(&w.m_wnd);
+    EXPECT_EQ(a.EnableHandlers(FALSE), TRUE);
+    EXPECT_EQ(a.EnableHandlers(FALSE), FALSE);
+    EXPECT_EQ(Route(w), "AW"); // the base class does not read the flag
+
+    h.HookWindow(&w.m_wnd);
+    EXPECT_EQ(Route(w), "H");
+    EXPECT_EQ(h.EnableHandlers(FALSE), TRUE);
+    EXPECT_EQ(Route(w), "AW");
+    EXPECT_EQ(h.EnableHandlers(TRUE), FALSE);
+    EXPECT_EQ(Route(w), "H");
+}
+
 // Refuses to be unhooked by anyone but itself.
 class StubbornHook : public CAIMsgHook {
 public:

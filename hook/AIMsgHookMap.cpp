@@ -72,8 +72,11 @@ void CAIMsgHookMap::RemoveAllHooks(HWND hWnd) {
 WNDPROC CAIMsgHookMap::Subclass(HWND hWnd) {
     void* pPassOn = NULL;
     if (m_passOn.Lookup(hWnd, pPassOn)) {
+        // Kept while asking: what the subclasser above does with the probe
+        // may send the window messages of its own.
+        const BOOL bReached = ReachesSharedProc(hWnd);
         m_passOn.RemoveKey(hWnd);
-        if (ReachesSharedProc(hWnd))
+        if (bReached)
             return reinterpret_cast<WNDPROC>(pPassOn);
     }
     WNDPROC pfnOld = InstallProc(hWnd, HookedWindowProc);

@@ -25,9 +25,10 @@ public:
     void RemoveAllHooks(HWND hWnd);
 
     // True for the message the shared procedure answers itself, to tell
-    // whether it is still in a window's chain.
+    // whether it is still in a window's chain. Any process may send it, so
+    // the answer is a fixed word, not an address of ours.
     BOOL IsProbe(UINT msg) const { return msg == m_nProbeMsg; }
-    LRESULT ProbeAnswer() const { return reinterpret_cast<LRESULT>(this); }
+    static LRESULT ProbeAnswer() { return 0x6B6F6F68; }
     // A message that reaches the shared procedure for a window without
     // hooks: passed on to the window's own procedure where one is known,
     // else to the default procedure.

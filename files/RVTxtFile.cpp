@@ -47,18 +47,22 @@ ULONGLONG Follow(ULONGLONG nPos, ULONGLONG nStart, ULONGLONG nEnd, ULONGLONG nLe
     return nPos;
 }
 
-// Appends CR LF unless the stored bytes already end with it. The raw reads
-// and writes see the bytes as stored, whatever mode the file was opened in.
-// The position is kept; a failed append is cut off again.
+// Appends CR LF unless the stored bytes already end with it, and leaves the
+// position at the end of the file, where a caller goes on writing (appended
+// or not, failed or not). The raw reads and writes see the bytes as stored,
+// whatever mode the file was opened in. A failed append is cut off again.
 bool AppendMissingLineEnd(CFile& file) {
     static const char kLineEnd[2] = {'\r', '\n'};
-    ULONGLONG nPos = 0;
     ULONGLONG nLength = 0;
     try {
-        nPos = file.GetPosition();
         nLength = file.GetLength();
     } catch (CException* e) {
         e->Delete();
+        try {
+            file.SeekToEnd();
+        } catch (CException* e2) {
+            e2->Delete();
+        }
         return false;
     }
     try {
@@ -66,13 +70,12 @@ bool AppendMissingLineEnd(CFile& file) {
             char tail[2];
             SeekTo(file, nLength - 2);
             if (file.CFile::Read(tail, 2) < 2 || std::memcmp(tail, kLineEnd, 2) == 0) {
-                SeekTo(file, nPos);
+                SeekTo(file, nLength);
                 return false;
             }
         }
         SeekTo(file, nLength);
         file.CFile::Write(kLineEnd, 2);
-        SeekTo(file, nPos);
         return true;
     } catch (CException* e) {
         e->Delete();
@@ -83,8 +86,36 @@ bool AppendMissingLineEnd(CFile& file) {
     } catch (CException* e) {
         e->Delete();
     }
-    SeekQuietly(file, nPos);
+    SeekQuietly(file, nLength);
     return false;
+}
+
+// The bytes that the text-mode file stores for a text it writes: a line
+// feed becomes CR LF. A CR LF in the text is a line end already and stays as
+// it is (it is not doubled to CR CR LF); a CR alone is data, as it is when
+// read, and is stored alone. False when memory runs out.
+bool StoreLineEnds(const BYTE* pData, int nLength, std::vector<BYTE>& stored) {
+    try {
+        stored.clear();
+        stored.reserve(static_cast<size_t>(nLength));
+        for (int i = 0; i < nLength; ++i) {
+            if (pData[i] == '\n' && (i == 0 || pData[i - 1] != '\r'))
+                stored.push_back('\r');
+            stored.push_back(pData[i]);
+        }
+        return true;
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+}
+
+// Where the character at nIndex of a text lies once the text is stored.
+ULONGLONG StoredOffset(const CString& strText, int nIndex) {
+    LPCTSTR p = strText;
+    ULONGLONG nOffset = static_cast<ULONGLONG>(nIndex);
+    for (int i = 0; i < nIndex; ++i)
+        nOffset += p[i] == '\n' && (i == 0 || p[i - 1] != '\r');
+    return nOffset;
 }
 
 // The rest of the file moves in blocks of this size.
@@ -411,6 +442,11 @@ bool RVTxtFile::Replace(int nCount, const CString& strText) {
                    strText.GetLength());
 }
 
+// A text with line feeds stores several lines where the current one stood.
+// The reader then stands as if it had read them: the current line is the
+// text's last line, at the place where it is stored, so that a second
+// replacement replaces exactly that line, and the counter has counted the
+// lines before it.
 bool RVTxtFile::ReplaceCurrentLine(const CString& strText) {
     Place place;
     if (m_posCurLine == kNoPosition || !GetPlace(place))
@@ -422,24 +458,46 @@ bool RVTxtFile::ReplaceCurrentLine(const CString& strText) {
                       reinterpret_cast<const BYTE*>(static_cast<LPCTSTR>(strText)),
                       strText.GetLength(), true))
         return false;
-    m_strCurLine = strText;
+    int nLineFeeds = 0;
+    int nLastLf = -1;
+    int nPrevLf = -1;
+    for (int i = 0; i < strText.GetLength(); ++i) {
+        if (strText[i] == '\n') {
+            ++nLineFeeds;
+            nPrevLf = nLastLf;
+            nLastLf = i;
+        }
+    }
+    if (nLineFeeds == 0) {
+        m_strCurLine = strText;
+        return true;
+    }
+    const ULONGLONG nLineStart = m_posCurLine;
+    m_posPrevLine = nLineStart + StoredOffset(strText, nPrevLf + 1);
+    m_posCurLine = nLineStart + StoredOffset(strText, nLastLf + 1);
+    m_nLine += nLineFeeds;
+    m_nCol = 0;
+    m_strCurLine = strText.Mid(nLastLf + 1);
     return true;
 }
 
 // The replacement in place, in three steps that each can be undone: the file
 // grows first (so that a lack of space fails before a stored byte has
 // changed), the rest of the file moves to its new place block by block, and
-// the new bytes go in; a shrinking file is cut last. The replaced bytes are
-// kept in memory; a step that fails undoes the ones before it, so that every
-// stored byte, the length and the position are as they were.
+// the new bytes go in, stored as the text-mode file stores a text; a
+// shrinking file is cut last. The replaced bytes are kept in memory; a step
+// that fails undoes the ones before it, so that every stored byte, the
+// length and the position are as they were.
 bool RVTxtFile::ReplaceBytes(const Place& place, ULONGLONG nStart, ULONGLONG nEnd,
                              const BYTE* pData, int nLength, bool bKeepPlace) {
-    if (nLength < 0 || (nLength > 0 && pData == NULL))
+    std::vector<BYTE> stored;
+    if (nLength < 0 || (nLength > 0 && pData == NULL) || !StoreLineEnds(pData, nLength, stored))
         return false;
     const ULONGLONG nOld = nEnd - nStart;
+    const ULONGLONG nNew = stored.size();
     const ULONGLONG nRest = place.nLength - nEnd;
-    const ULONGLONG nNewEnd = nStart + nLength + nRest;
-    if (nOld > UINT_MAX)
+    const ULONGLONG nNewEnd = nStart + nNew + nRest;
+    if (nOld > UINT_MAX || nNew > UINT_MAX)
         return false;
 
     std::vector<BYTE> old;
@@ -462,18 +520,18 @@ bool RVTxtFile::ReplaceBytes(const Place& place, ULONGLONG nStart, ULONGLONG nEn
         return false;
     }
 
-    RestMove move(*this, nEnd, nStart + nLength, nRest, block);
+    RestMove move(*this, nEnd, nStart + nNew, nRest, block);
     try {
         if (nNewEnd > place.nLength)
             Grow(*this, place.nLength, nNewEnd);
         move.Run();
-        if (nLength > 0) {
+        if (nNew > 0) {
             SeekTo(*this, nStart);
-            CFile::Write(pData, static_cast<UINT>(nLength));
+            CFile::Write(stored.data(), static_cast<UINT>(nNew));
         }
         if (nNewEnd < place.nLength)
             SetLength(nNewEnd);
-        SeekTo(*this, bKeepPlace ? Follow(place.nPos, nStart, nEnd, nLength) : nNewEnd);
+        SeekTo(*this, bKeepPlace ? Follow(place.nPos, nStart, nEnd, nNew) : nNewEnd);
         return true;
     } catch (CException* e) {
         e->Delete();

@@ -78,22 +78,27 @@ public:
     // Replaces the stored bytes [nStart, nEnd) by nLength bytes of pData; the
     // rest of the file moves up or down, byte for byte. nEnd must lie before
     // the end of the file. Afterwards the position stands at the new end.
-    // The new bytes are stored as given (no line-end translation). A failed
-    // replacement leaves every byte and the position as they were.
+    // The new bytes are stored as text mode writes them: a line feed as CR
+    // LF; a CR LF given stays one line end, a lone CR stays a lone CR. A
+    // failed replacement leaves every byte and the position as they were.
     bool Replace(int nStart, int nEnd, const BYTE* pData, int nLength);
     // Replaces nCount stored bytes from the current position by nLength bytes
-    // of pData; the nCount bytes must all lie in the file (0 inserts).
-    // Afterwards the position stands at the new end of the file.
+    // of pData, stored as above; the nCount bytes must all lie in the file
+    // (0 inserts). Afterwards the position stands at the new end of the file.
     bool Replace(int nCount, const BYTE* pData, int nLength);
     bool Replace(int nCount, const CString& strText);
-    // Replaces the current line's text in the file; its line end and what
-    // follows stay. The current line becomes the new text, and the position
-    // keeps pointing at the same byte (so, after ReadString, at the start of
-    // the following line).
+    // Replaces the current line's text in the file, stored as above; its line
+    // end and what follows stay. The position keeps pointing at the same byte
+    // (so, after ReadString, at the start of the following line). The current
+    // line becomes the new text; a text with line feeds leaves the reader as
+    // if it had read its lines: the current line is the text after its last
+    // line feed, where it is stored, the counter grows by the line feeds, the
+    // column is 0 and the previous line is the text's line before the last.
     bool ReplaceCurrentLine(const CString& strText);
     // Appends CR LF unless the file already ends with it: true when appended.
     // With a name, works on that file (opened and closed here); with null, on
-    // this object's open file, whose position is kept.
+    // this object's open file, which is left positioned at its end, so that
+    // the next write appends.
     bool CheckAddNewLineEndFile(LPCTSTR lpszFile);
     // Cuts the open file to length 0.
     bool Empty();

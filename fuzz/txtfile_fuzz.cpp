@@ -68,8 +68,20 @@ bool ReadLine(Model& m, const OpenFile& file) {
     return true;
 }
 
+// New text as the file stores it: a line feed not already after a CR gets
+// one; a lone CR stays as it is.
+std::string Stored(const std::string& text) {
+    std::string stored;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r'))
+            stored += '\r';
+        stored += text[i];
+    }
+    return stored;
+}
+
 void ReplaceIn(Model& m, uint64_t start, uint64_t end, const std::string& data) {
-    m.bytes.replace(start, end - start, data);
+    m.bytes.replace(start, end - start, Stored(data));
     m.pos = m.bytes.size();
 }
 
@@ -148,6 +160,7 @@ public:
             FUZZ_CHECK(m_file.CheckAddNewLineEndFile(nullptr) == !bEnded);
             if (!bEnded)
                 m.bytes += "\r\n";
+            m.pos = m.bytes.size();
             break;
         }
         case 9:
@@ -208,14 +221,24 @@ private:
             return;
         const uint64_t start = m.cur;
         const uint64_t end = m.cur + m.curLine.size();
-        m.bytes.replace(start, end - start, text);
+        const std::string stored = Stored(text);
+        m.bytes.replace(start, end - start, stored);
         // The position stays on the byte it pointed at; inside the replaced
         // bytes it is held within the new ones.
         if (m.pos >= end)
-            m.pos = m.pos - (end - start) + text.size();
-        else if (m.pos > start + text.size())
-            m.pos = start + text.size();
-        m.curLine = text;
+            m.pos = m.pos - (end - start) + stored.size();
+        else if (m.pos > start + stored.size())
+            m.pos = start + stored.size();
+        // The reader stands as if it had read the new lines: on the last.
+        size_t lineStart = 0;
+        for (size_t lf; (lf = stored.find('\n', lineStart)) != std::string::npos;
+             lineStart = lf + 1) {
+            m.prev = start + lineStart;
+            ++m.line;
+            m.col = 0;
+        }
+        m.cur = start + lineStart;
+        m.curLine = stored.substr(lineStart);
     }
 
     void Compare() {

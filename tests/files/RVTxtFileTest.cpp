@@ -216,6 +216,49 @@ TEST_F(RVTxtFileTest, ReplaceCurrentLineKeepsTheReaderOnTheFollowingLine) {
     EXPECT_EQ("first\r\nm\r\n\nend", Stored());
 }
 
+// New text is stored as the text-mode file stores what it writes: a line
+// feed as CR LF, a CR LF as it is, a lone CR as data. The rest of the file
+// keeps its bytes, and the reader stays in step with the stored lines.
+TEST_F(RVTxtFileTest, ReplacementsStoreLineFeedsAsLineEnds) {
+    const std::string text = "1\n2\r\n3\r4\n";
+    const std::string stored = "1\r\n2\r\n3\r4\r\n";
+    OpenWith("head\nold\r\ntail\n");
+    ASSERT_TRUE(file.Replace(5, 8, Bytes(text.c_str()), static_cast<int>(text.size())));
+    EXPECT_EQ(file.GetLength(), file.GetPosition());
+    EXPECT_EQ("head\n" + stored + "\r\ntail\n", Stored());
+
+    for (bool bBytes : {true, false}) {
+        SCOPED_TRACE(bBytes ? "count, bytes" : "count, text");
+        OpenWith("head\nold\r\ntail\n");
+        file.Seek(5, CFile::begin);
+        ASSERT_TRUE(bBytes ? file.Replace(3, Bytes(text.c_str()), static_cast<int>(text.size()))
+                           : file.Replace(3, CString(text.c_str())));
+        EXPECT_EQ(file.GetLength(), file.GetPosition());
+        EXPECT_EQ("head\n" + stored + "\r\ntail\n", Stored());
+    }
+
+    // The current line becomes the new text's last line, where it is stored;
+    // the counter and the previous line's start move on with the lines.
+    OpenWith("first\r\nmid\r\nlast\n");
+    file.ReadString();
+    file.ReadString();
+    ASSERT_TRUE(file.ReplaceCurrentLine("m1\nm2\r\nm3"));
+    EXPECT_EQ(4, file.Line());
+    EXPECT_EQ(CString("m3"), file.CurLine());
+    EXPECT_EQ(15u, file.CurPos());
+    EXPECT_EQ(11u, file.PrevPos());
+    EXPECT_EQ(19u, file.GetPosition());
+    ASSERT_TRUE(file.ReplaceCurrentLine("M3")); // replaces only the last line
+    ASSERT_EQ(1, file.ReadString());
+    EXPECT_EQ(CString("last"), file.CurLine());
+    EXPECT_EQ(5, file.Line());
+    ASSERT_TRUE(file.ReplaceCurrentLine("end\n"));
+    EXPECT_EQ(6, file.Line());
+    EXPECT_EQ(CString(""), file.CurLine());
+    EXPECT_EQ(0, file.ReadString());
+    EXPECT_EQ("first\r\nm1\r\nm2\r\nM3\r\nend\r\n\n", Stored());
+}
+
 TEST_F(RVTxtFileTest, FailedReplacementLeavesTheFileAsItWas) {
     const std::string bytes = "line one\r\nline two\nend\r\n";
     OpenWith(bytes);
@@ -249,14 +292,25 @@ TEST_F(RVTxtFileTest, CheckAddNewLineEndFileAppendsOnlyWhenMissing) {
     EXPECT_FALSE(file.CheckAddNewLineEndFile((tmp / "missing.txt").c_str()));
     EXPECT_FALSE(file.CheckAddNewLineEndFile(NULL)); // nothing open
 
-    OpenWith("x\r\ny");
-    file.ReadString();
-    EXPECT_TRUE(file.CheckAddNewLineEndFile(NULL));
-    ASSERT_EQ(1, file.ReadString());
-    EXPECT_EQ(CString("y"), file.CurLine());
+    OpenWith("x");
     EXPECT_TRUE(file.Empty());
     EXPECT_EQ(0u, file.GetLength());
     EXPECT_EQ("", Stored());
+}
+
+// A host appends a line to its open file: the check leaves the position at
+// the end, whether it appended or not, so the line goes after the others.
+TEST_F(RVTxtFileTest, CheckAddNewLineEndFileThenWriteStringAppends) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"a\r\nb", "a\r\nb\r\nnew\r\n"}, {"a\r\n", "a\r\nnew\r\n"}, {"", "\r\nnew\r\n"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.first);
+        OpenWith(c.first);
+        EXPECT_EQ(c.first.size() < 2 || c.first.back() != '\n', file.CheckAddNewLineEndFile(NULL));
+        EXPECT_EQ(file.GetLength(), file.GetPosition());
+        file.WriteString("new\n");
+        EXPECT_EQ(c.second, Stored());
+    }
 }
 
 TEST(RVTxtFileExceptTest, IsThrownAsAFrameworkException) {

@@ -92,7 +92,7 @@ PairSum* g_pOurSum = nullptr;
 
 class SumNode : public SampleNode {
 public:
-    bool ReadComponent(const CString& strName, const CString& strValue) override {
+    bool ReadComponent(CString& strName, CString& strValue) override {
         g_pOurSum->Add(strName, static_cast<size_t>(strName.GetLength()), strValue,
                        static_cast<size_t>(strValue.GetLength()));
         return SampleNode::ReadComponent(strName, strValue);

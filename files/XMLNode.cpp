@@ -1,7 +1,5 @@
 #include "XMLNode.h"
 
-XMLNode::~XMLNode() {}
-
 void XMLNode::SetName(LPCTSTR) {}
 
 CString XMLNode::GetName() {
@@ -16,6 +14,8 @@ bool XMLNode::TransferData(bool, XMLNode*) {
     return false;
 }
 
-bool XMLNode::ReadComponent(const CString&, const CString&) {
+bool XMLNode::ReadComponent(CString&, CString&) {
     return false;
 }
+
+XMLNode::~XMLNode() {}

@@ -8,10 +8,13 @@
 
 #include <afx.h>
 
+// The virtual operations are declared in their documented slot order, the
+// destructor last, with the documented parameter types: a host overriding
+// them as documented overrides them, and a host built against that layout
+// calls the right slots.
 class AFX_EXT_CLASS XMLNode {
 public:
     XMLNode() {}
-    virtual ~XMLNode();
 
     // The node's display name, as a tree view shows and edits it.
     virtual void SetName(LPCTSTR lpszName);
@@ -26,6 +29,9 @@ public:
     virtual bool TransferData(bool bSave, XMLNode* pOther);
     // One component of the record: its name in lower case, its value as
     // written. True to go on reading the node, false to give it up. The
-    // library's version gives up at once.
-    virtual bool ReadComponent(const CString& strName, const CString& strValue);
+    // library's version gives up at once. The texts are the reader's own; a
+    // node may change them, the reader does not use them afterwards.
+    virtual bool ReadComponent(CString& strName, CString& strValue);
+
+    virtual ~XMLNode();
 };

@@ -59,7 +59,7 @@ bool SampleNode::TransferData(bool bToOther, XMLNode* pOther) {
     return true;
 }
 
-bool SampleNode::ReadComponent(const CString& strName, const CString& strValue) {
+bool SampleNode::ReadComponent(CString& strName, CString& strValue) {
     if (strName == "name")
         m_strName = strValue;
     else if (strName == "size")

@@ -30,7 +30,7 @@ public:
     // Unknown components are ignored, so that files written by a later
     // version still load; a size or weight that is not a number stops the
     // read of the node.
-    bool ReadComponent(const CString& strName, const CString& strValue) override;
+    bool ReadComponent(CString& strName, CString& strValue) override;
 
     CString m_strName;
     int m_nSize;

@@ -18,7 +18,7 @@ class RecordingNode : public SampleNode {
 public:
     RecordingNode() { ++nAlive; }
     ~RecordingNode() override { --nAlive; }
-    bool ReadComponent(const CString& strName, const CString& strValue) override {
+    bool ReadComponent(CString& strName, CString& strValue) override {
         strLog += strName + "=" + strValue + ";";
         return SampleNode::ReadComponent(strName, strValue);
     }

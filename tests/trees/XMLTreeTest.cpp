@@ -2,6 +2,7 @@
 // host's node class.
 #include "TreesFixture.h"
 
+#include "Checks.h"
 #include "SampleNode.h"
 #include "TempFolder.h"
 
@@ -410,6 +411,40 @@ TEST_F(XMLTreeTest, HostExceptionsPassThroughAClosedFile) {
     EXPECT_THROW(other.Load(), std::runtime_error);
     EXPECT_FALSE(file.IsOpen());
     other.DestroyWindow();
+}
+
+// A host's tree overrides both virtual operations of the tree classes as
+// documented; Load and the walks reach them.
+class HostTree : public XMLTree {
+public:
+    EIterResult DoVerb(HTREEITEM hItem, DWORD dwVerb) override {
+        visited += std::string(GetItemText(hItem)) + std::to_string(dwVerb) + ";";
+        return eIterContinue;
+    }
+    bool OnAddNode(XMLNode* pNode) override {
+        if (pNode->GetName() != "skip")
+            return true;
+        delete pNode;
+        return false;
+    }
+    std::string visited;
+};
+
+TEST_F(XMLTreeTest, HostTreeOverridesAreCalled) {
+    HostTree host;
+    ASSERT_TRUE(host.Create(WS_CHILD, CRect(0, 0, 50, 50), dlg, 1099));
+    host.AttachFile(&file);
+    Store("<Box>\n<item>\n<name>skip</name>\n</item>\n<item>\n<name>Saw</name>\n</item>\n"
+          "</Box>\n");
+    ASSERT_TRUE(host.Load());
+    host.DoForAll(7);
+    EXPECT_EQ(host.visited, "Box7;Saw7;");
+    for (HTREEITEM h = host.GetChildItem(host.GetRootItem()); h; h = host.GetNextSiblingItem(h))
+        delete host.GetNode(h);
+    host.DestroyWindow();
+#ifdef DOVUV32_HAS_VIRTUAL_SLOT
+    EXPECT_EQ(VirtualSlot(&RVTreeCtrl::DoVerb) + 1, VirtualSlot(&XMLTree::OnAddNode));
+#endif
 }
 
 } // namespace

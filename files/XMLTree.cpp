@@ -173,12 +173,14 @@ void XMLTree::ReadItems() {
 // Without a window every item walk finds nothing, and the file would be
 // emptied. The tree goes to a new file beside the original first, which
 // replaces it only once every byte is written: a save that fails half-way
-// leaves the original as it was.
+// leaves the original as it was, and nothing beside it.
 bool XMLTree::Save() {
-    if (m_pFile == NULL || !::IsWindow(m_hWnd) || !CanReplaceFile())
+    DWORD dwAttributes = 0;
+    if (m_pFile == NULL || !::IsWindow(m_hWnd) || !CanReplaceFile(dwAttributes))
         return false;
+    CString strFile;
     CString strTemp;
-    if (!TempFileBeside(m_pFile->GetFileName(), strTemp))
+    if (!TempFileBeside(m_pFile->GetFileName(), strFile, strTemp))
         return false;
     bool bWritten = false;
     try {
@@ -190,10 +192,9 @@ bool XMLTree::Save() {
         ::DeleteFile(strTemp);
         throw;
     }
-    if (bWritten && ::MoveFileEx(strTemp, m_pFile->GetFileName(),
-                                 MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return true;
     CloseFile(true);
+    if (bWritten)
+        return PutInPlace(strFile, strTemp, dwAttributes);
     ::DeleteFile(strTemp);
     return false;
 }
@@ -201,29 +202,101 @@ bool XMLTree::Save() {
 // Open(false) refuses a missing, empty or unwritable file, so nothing is
 // created then. The file is replaced rather than written into, and a process
 // that may write anyway (Wine run by root ignores the attribute) must still
-// leave a read-only file alone: the attribute is asked for itself.
-bool XMLTree::CanReplaceFile() {
-    const DWORD dwAttributes = ::GetFileAttributes(m_pFile->GetFileName());
+// leave a read-only file alone: the attribute is asked for itself. Replacing
+// also needs the right to delete the file, which a program holding it open
+// without sharing deletion withholds; asked for before anything is written,
+// so that such a file is refused as it is and no replacement is left half
+// done (Wine's ReplaceFile then leaves a file of its own beside it).
+bool XMLTree::CanReplaceFile(DWORD& dwAttributes) {
+    dwAttributes = ::GetFileAttributes(m_pFile->GetFileName());
     if (dwAttributes == INVALID_FILE_ATTRIBUTES || (dwAttributes & FILE_ATTRIBUTE_READONLY) != 0)
         return false;
     const bool bCanWrite = m_pFile->Open(false);
     CloseFile(true);
-    return bCanWrite;
+    if (!bCanWrite)
+        return false;
+    const HANDLE hFile = ::CreateFile(m_pFile->GetFileName(), DELETE,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, NULL,
+                                      OPEN_EXISTING, 0, NULL);
+    if (hFile == INVALID_HANDLE_VALUE)
+        return false;
+    ::CloseHandle(hFile);
+    return true;
 }
 
-// A name of its own in the file's folder (created empty, so that no other
-// save takes it): the final rename then stays on one volume.
-bool XMLTree::TempFileBeside(const CString& strFile, CString& strTemp) {
-    TCHAR szFolder[MAX_PATH];
+// The file's full name, and a name of its own in the file's folder (created
+// empty, so that no other save takes it): replacing then stays on one
+// volume. Full names, as ReplaceFile wants them (Wine's refuses others).
+bool XMLTree::TempFileBeside(const CString& strName, CString& strFile, CString& strTemp) {
+    TCHAR szFull[MAX_PATH];
     LPTSTR pName = NULL;
-    const DWORD nLength = ::GetFullPathName(strFile, MAX_PATH, szFolder, &pName);
+    const DWORD nLength = ::GetFullPathName(strName, MAX_PATH, szFull, &pName);
     if (nLength == 0 || nLength >= MAX_PATH || pName == NULL)
         return false;
+    strFile = szFull;
     *pName = '\0';
     TCHAR szTemp[MAX_PATH];
-    if (::GetTempFileName(szFolder, "xt", 0, szTemp) == 0)
+    if (::GetTempFileName(szFull, "xt", 0, szTemp) == 0)
         return false;
     strTemp = szTemp;
+    return true;
+}
+
+namespace {
+
+// What ReplaceFile answers where the system or the file system does not
+// offer it (some network and foreign file systems).
+bool IsUnsupported(DWORD dwError) {
+    return dwError == ERROR_CALL_NOT_IMPLEMENTED || dwError == ERROR_NOT_SUPPORTED ||
+           dwError == ERROR_INVALID_FUNCTION;
+}
+
+bool IsMissing(const CString& strFile) {
+    return ::GetFileAttributes(strFile) == INVALID_FILE_ATTRIBUTES &&
+           ::GetLastError() == ERROR_FILE_NOT_FOUND;
+}
+
+// The attributes a user gives a file, which a saved file keeps; archive is
+// set, as any write sets it.
+const DWORD kUserAttributes =
+    FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
+void KeepAttributes(const CString& strFile, DWORD dwAttributes) {
+    const DWORD dwMask = kUserAttributes | FILE_ATTRIBUTE_ARCHIVE;
+    const DWORD dwWanted = (dwAttributes & kUserAttributes) | FILE_ATTRIBUTE_ARCHIVE;
+    const DWORD dwNow = ::GetFileAttributes(strFile);
+    if (dwNow != INVALID_FILE_ATTRIBUTES && (dwNow & dwMask) != dwWanted)
+        ::SetFileAttributes(strFile, dwWanted);
+}
+
+} // namespace
+
+// The complete new file takes the old one's place the way Windows programs
+// replace a document: ReplaceFile keeps the file's attributes, security,
+// creation time and short name. Where the call is not supported (it answers
+// ERROR_CALL_NOT_IMPLEMENTED, ERROR_NOT_SUPPORTED or ERROR_INVALID_FUNCTION)
+// a rename takes its place; the attributes are then set again here, the
+// security is the folder's. After any other failure the new file is removed
+// and the old one stays, unless the old one is gone by then (ReplaceFile may
+// remove it before it fails to move the new one in): then the new one is
+// renamed into its place, and kept under its own name if even that fails,
+// being the only copy left. Wine's ReplaceFile drops the attributes, so they
+// are set again after it too.
+bool XMLTree::PutInPlace(const CString& strFile, const CString& strTemp, DWORD dwAttributes) {
+    if (!::ReplaceFile(strFile, strTemp, NULL, 0, NULL, NULL)) {
+        const DWORD dwError = ::GetLastError();
+        const bool bMissing = IsMissing(strFile);
+        if (!IsUnsupported(dwError) && !bMissing) {
+            ::DeleteFile(strTemp);
+            return false;
+        }
+        if (!::MoveFileEx(strTemp, strFile, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            if (!bMissing)
+                ::DeleteFile(strTemp);
+            return false;
+        }
+    }
+    KeepAttributes(strFile, dwAttributes);
     return true;
 }
 

@@ -88,11 +88,14 @@ public:
     // Replaces the file's contents by the header and the whole tree. False,
     // with nothing written, when the control has no window (it would write
     // an empty tree over the file), no file is attached, or the file does
-    // not exist, is empty or cannot be written. The tree is written to a
-    // temporary file in the same folder, which then takes the file's place:
-    // when writing fails (a full disk, a host's exception) Save answers false
-    // (or lets the host's exception through) and the file keeps every byte it
-    // had; the temporary file is removed.
+    // not exist, is empty, is read-only or cannot be written or replaced (a
+    // program holds it open without sharing deletion). The tree is written
+    // to a temporary file in the same folder, which then takes the file's
+    // place through ReplaceFile, keeping the file's attributes and security
+    // (a rename where ReplaceFile is not supported, keeping the attributes).
+    // When writing or replacing fails (a full disk, a host's exception) Save
+    // answers false (or lets the host's exception through), the file keeps
+    // every byte it had and the temporary file is removed.
     bool Save();
     // Writes the item and everything below it at nLevel; the null handle
     // (or TVI_ROOT) writes every top-level item at nLevel + 1. A node item
@@ -121,7 +124,8 @@ private:
 
     void ReadItems();
     void CloseFile(bool bQuietly);
-    bool CanReplaceFile();
-    static bool TempFileBeside(const CString& strFile, CString& strTemp);
+    bool CanReplaceFile(DWORD& dwAttributes);
+    static bool TempFileBeside(const CString& strName, CString& strFile, CString& strTemp);
     bool WriteTreeTo(const CString& strPath);
+    static bool PutInPlace(const CString& strFile, const CString& strTemp, DWORD dwAttributes);
 };

@@ -373,6 +373,117 @@ TEST_F(XMLTreeSaveTest, AFailedWriteLeavesTheFileAsItWas) {
     EXPECT_EQ(Entries(), 1);
 }
 
+// Finds a module's import of a kernel32 function and, given a replacement,
+// points it there while the object lives, so that a test can make a system
+// call fail as it fails on other systems or file systems.
+class ImportPatch {
+public:
+    ImportPatch(const char* lpszModule, const char* lpszName, const void* pReplacement) {
+        BYTE* pBase = reinterpret_cast<BYTE*>(::GetModuleHandleA(lpszModule));
+        if (pBase == NULL)
+            return;
+        const auto* pNt = reinterpret_cast<const IMAGE_NT_HEADERS*>(
+            pBase + reinterpret_cast<const IMAGE_DOS_HEADER*>(pBase)->e_lfanew);
+        const DWORD dwImports =
+            pNt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
+        for (auto* pImport = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(pBase + dwImports);
+             pImport->Name != 0 && m_pSlot == NULL; ++pImport) {
+            if (lstrcmpiA(reinterpret_cast<const char*>(pBase + pImport->Name), "kernel32.dll"))
+                continue;
+            auto* pName = reinterpret_cast<IMAGE_THUNK_DATA*>(pBase + pImport->OriginalFirstThunk);
+            auto* pSlot = reinterpret_cast<IMAGE_THUNK_DATA*>(pBase + pImport->FirstThunk);
+            for (; pName->u1.AddressOfData != 0 && m_pSlot == NULL; ++pName, ++pSlot) {
+                const auto* pByName =
+                    reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(pBase + pName->u1.AddressOfData);
+                if (!IMAGE_SNAP_BY_ORDINAL(pName->u1.Ordinal) &&
+                    lstrcmpA(reinterpret_cast<const char*>(pByName->Name), lpszName) == 0)
+                    m_pSlot = reinterpret_cast<const void**>(&pSlot->u1.Function);
+            }
+        }
+        if (m_pSlot != NULL && pReplacement != NULL)
+            Swap(pReplacement);
+    }
+    ~ImportPatch() {
+        if (m_pOriginal != NULL)
+            Swap(m_pOriginal);
+    }
+    bool Found() const { return m_pSlot != NULL; }
+
+private:
+    void Swap(const void* pTo) {
+        DWORD dwOld = 0;
+        ::VirtualProtect(m_pSlot, sizeof *m_pSlot, PAGE_READWRITE, &dwOld);
+        if (m_pOriginal == NULL)
+            m_pOriginal = *m_pSlot;
+        *m_pSlot = pTo;
+        ::VirtualProtect(m_pSlot, sizeof *m_pSlot, dwOld, &dwOld);
+    }
+    const void** m_pSlot = NULL;
+    const void* m_pOriginal = NULL;
+};
+
+// ReplaceFile failing with an error of the test's choice; it removes the file
+// first when asked to, as ReplaceFile may do before it fails.
+DWORD dwReplaceError = 0;
+bool bRemoveReplaced = false;
+BOOL WINAPI FailingReplaceFile(LPCSTR lpszReplaced, LPCSTR, LPCSTR, DWORD, LPVOID, LPVOID) {
+    if (bRemoveReplaced)
+        ::DeleteFileA(lpszReplaced);
+    ::SetLastError(dwReplaceError);
+    return FALSE;
+}
+
+// The saved file keeps the attributes the file had, whether ReplaceFile put
+// it in place or, where the call is not supported, a rename. A failed
+// replacement leaves the file and nothing beside it; when the file is gone
+// by then, the new one takes its place.
+TEST_F(XMLTreeSaveTest, ReplacingKeepsTheAttributesOrLeavesTheFile) {
+    AddNode(AddFolder(TVI_ROOT, "Tools"), "Saw");
+    const std::string saved = std::string(kHeader) + "\t<Tools>\r\n\t\t<item>\r\n"
+                                                     "\t\t\t<name>Saw</name>\r\n"
+                                                     "\t\t</item>\r\n\t</Tools>\r\n";
+    const struct {
+        const char* what;
+        bool bPatch;
+        DWORD dwError;
+        bool bRemove;
+        bool bSaved;
+    } cases[] = {
+        {"ReplaceFile", false, 0, false, true},
+        {"not supported: rename", true, ERROR_NOT_SUPPORTED, false, true},
+        {"replaced file not removed", true, ERROR_UNABLE_TO_REMOVE_REPLACED, false, false},
+        {"replaced file removed", true, ERROR_UNABLE_TO_MOVE_REPLACEMENT, true, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        tmp.Write("t.xml", original);
+        ASSERT_TRUE(::SetFileAttributesA(name.c_str(), FILE_ATTRIBUTE_HIDDEN));
+        dwReplaceError = c.dwError;
+        bRemoveReplaced = c.bRemove;
+        ImportPatch patch("dovuv32.dll", "ReplaceFileA",
+                          c.bPatch ? reinterpret_cast<const void*>(&FailingReplaceFile) : NULL);
+        ASSERT_TRUE(patch.Found());
+        EXPECT_EQ(c.bSaved, tree().Save());
+        const DWORD dwAttributes = ::GetFileAttributesA(name.c_str());
+        EXPECT_NE(0u, dwAttributes & FILE_ATTRIBUTE_HIDDEN);
+        EXPECT_TRUE(!c.bSaved || (dwAttributes & FILE_ATTRIBUTE_ARCHIVE) != 0);
+        ::SetFileAttributesA(name.c_str(), FILE_ATTRIBUTE_NORMAL);
+        EXPECT_TRUE(tmp.Read("t.xml") == (c.bSaved ? saved : original));
+        EXPECT_EQ(Entries(), 1);
+    }
+
+    // A file held open by a program that does not let others delete it
+    // cannot be replaced: refused before anything is written.
+    tmp.Write("t.xml", original);
+    const HANDLE hHeld =
+        ::CreateFileA(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL,
+                      OPEN_EXISTING, 0, NULL);
+    ASSERT_NE(hHeld, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(tree().Save());
+    ::CloseHandle(hHeld);
+    ExpectUntouched();
+}
+
 // Run by the trees_file_size_limit test under a process file-size limit of
 // DOVUV32_FILE_SIZE_LIMIT_KB (64): every write past it fails as on a full
 // disk, and the tree's 200 KB lie far past it.

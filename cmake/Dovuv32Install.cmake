@@ -12,6 +12,13 @@ foreach(target dezu32 mfc dovuv32)
   install(FILES ${headers} DESTINATION ${_dest}/${subdir})
 endforeach()
 
+# The installed libraries lie in one folder and find each other there,
+# wherever the folder is moved: a host that names only dovuv32's own symbols
+# (and so does not list the libraries below it) still starts.
+if(NOT WIN32)
+  set_target_properties(dezu32 mfc dovuv32 PROPERTIES INSTALL_RPATH "$ORIGIN")
+endif()
+
 install(TARGETS dezu32 mfc dovuv32
   EXPORT dovuv32Targets
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}

@@ -19,6 +19,8 @@ if [ -n "$toolchain" ]; then
   # A Windows program finds its DLLs beside it.
   cp "$prefix"/bin/*.dll "$out"/
   "$here/../../cmake/wine-run" "$out/consumer.exe"
+  "$here/../../cmake/wine-run" "$out/tagfile_host.exe" "$(winepath -w "$out/tools.xml")"
 else
   "$out/consumer"
+  "$out/tagfile_host" "$out/tools.xml"
 fi

@@ -1,0 +1,74 @@
+// A host that uses the tag-file classes only: its own node and file class,
+// a file written and read back. It names nothing of the range library, so
+// it starts only when the installed libraries find their own dependencies.
+#include <dovuv32.h>
+
+#include <cstdio>
+
+namespace {
+
+class Tool : public XMLNode {
+public:
+    CString GetName() override { return m_strName; }
+    CString GetStoreString(int nLevel) override {
+        return RVXMLFile::ConstrTag("tool", nLevel) +
+               RVXMLFile::ConstrTag("name", m_strName, nLevel + 1) +
+               RVXMLFile::ConstrTag("/tool", nLevel);
+    }
+    bool ReadComponent(CString& strName, CString& strValue) override {
+        if (strName == "name")
+            m_strName = strValue;
+        return true;
+    }
+    CString m_strName;
+};
+
+class ToolFile : public RVXMLFile {
+public:
+    ToolFile() { m_strNodeTag = "tool"; }
+    XMLNode* CreateNode() override { return new Tool; }
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const char* pszFile = argc > 1 ? argv[1] : "tools.xml";
+    ToolFile file;
+    file.SetFileName(pszFile);
+    CFile create;
+    if (!create.Open(pszFile, CFile::modeCreate | CFile::modeWrite))
+        return 1;
+    create.Write("x\r\n", 3);
+    create.Close();
+    Tool saw;
+    saw.m_strName = "Saw";
+    if (!file.Open(false) || !file.Empty())
+        return 1;
+    file.WriteString("<?xml version=\"1.0\"?>\n");
+    file.WriteTag("Box", true, 1);
+    file.WriteNode(&saw, 2);
+    file.WriteTag("Box", false, 1);
+    file.Close();
+
+    CString read;
+    if (!file.Open(true))
+        return 1;
+    file.Reset();
+    XMLNode* pNode = NULL;
+    while (file.GetNext(pNode, false)) {
+        if (file.IsFolder()) {
+            CString strFolder;
+            file.GetCurNodeName(strFolder);
+            read += strFolder + "/";
+        } else {
+            read += pNode->GetName();
+            delete pNode;
+        }
+    }
+    file.Close();
+    CFile::Remove(pszFile);
+    const bool bOk = read == "Box/Saw";
+    std::printf("%s a tag file written and read back by a host of its own classes\n",
+                bOk ? "ok  " : "FAIL");
+    return bOk ? 0 : 1;
+}

@@ -104,6 +104,13 @@ TEST_F(RVXMLFileTest, WorkedExampleIsWrittenByteForByteAndReadBack) {
     ASSERT_TRUE(file.Open(true));
     file.Reset();
     EXPECT_EQ("Tools@1 [name=Saw;size=12;]@2 Old@2 [name=File;]@3 end@0", Walk());
+    file.Close();
+
+    // Without the Reset the header line is still current: it comes back as a
+    // folder, and everything after it one level deeper.
+    ASSERT_TRUE(file.Open(true));
+    EXPECT_EQ("?xml version=\"1.0\"?@1 Tools@2 [name=Saw;size=12;]@3 Old@3 [name=File;]@4 end@1",
+              Walk());
 }
 
 TEST_F(RVXMLFileTest, ReadsTheFormsTheFormatAllows) {

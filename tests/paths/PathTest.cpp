@@ -45,6 +45,8 @@ TEST(Path, SplittingAndNameParts) {
     EXPECT_STREQ("b.tar", Path::SplitGetFileName("c:\\a\\b.tar.gz"));
     EXPECT_STREQ("", Path::SplitGetFileName("c:\\a\\readme"));
     EXPECT_STREQ("c:", Path::SplitGetPath("c:\\"));
+    EXPECT_STREQ("c:\\a", Path::SplitGetPath("c:\\a\\b.txt"));
+    EXPECT_STREQ("", Path::SplitGetPath("b.txt"));
     CString path = "c:\\a.d\\file.txt";
     EXPECT_TRUE(Path::ChangeExtension(path, NULL));
     EXPECT_TRUE(Path::ChangeExtension(path, "txt")) << "the last dot anywhere counts";
@@ -52,11 +54,20 @@ TEST(Path, SplittingAndNameParts) {
     path = "a\\b";
     EXPECT_FALSE(Path::ChangeExtension(path, "txt"));
     EXPECT_EQ(-1, Path::MakeSlashesBack(path));
+    EXPECT_STREQ("a\\b", path);
+    path = "a/b/c";
+    EXPECT_EQ(1, Path::MakeSlashesBack(path));
+    EXPECT_STREQ("a\\b\\c", path);
+    path.Empty();
+    EXPECT_EQ(-1, Path::MakeSlashesBack(path));
 
+    EXPECT_TRUE(Path::IsValidPath("C:\\x"));
     EXPECT_TRUE(Path::IsValidPath("C:/x"));
     for (const char* p : {"", "C:", "\\\\server\\x", "ab:\\x"})
         EXPECT_FALSE(Path::IsValidPath(p)) << p;
+    EXPECT_EQ(1, Path::GetFolderCount(""));
     EXPECT_EQ(1, Path::GetFolderCount("\\a")) << "a leading separator is not counted";
+    EXPECT_EQ(3, Path::GetFolderCount("c:\\a\\b"));
     EXPECT_EQ(4, Path::GetFolderCount("c:\\a\\b\\"));
 }
 
@@ -123,6 +134,13 @@ TEST(Path, AliasToPath) {
     temp.MakeFolder("Other");
     path = (temp / "LONGER~1" + kSep + "Sub" + kSep + "f.txt").c_str();
     EXPECT_EQ(Slashed((temp.Path() / "LONGER name" / "Sub" / "f.txt").string()),
+              Slashed(Path::AliasToPath(path).GetString()));
+
+    // A negative number makes no alias: the name is kept as written and the
+    // walk goes on to resolve what follows.
+    temp.MakeFolder("DATA~-12/LONGER name");
+    path = (temp / "DATA~-12" + kSep + "LONGER~1").c_str();
+    EXPECT_EQ(Slashed((temp.Path() / "DATA~-12" / "LONGER name").string()),
               Slashed(Path::AliasToPath(path).GetString()));
 
     // An alias that names no entry leaves the path as it was.

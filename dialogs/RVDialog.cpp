@@ -1,5 +1,6 @@
 #include "RVDialog.h"
 
+#include "LiveObjects.h"
 #include "RVEdit.h"
 #include "SliderDyna.h"
 #include "rvMessages.h"
@@ -25,9 +26,12 @@ END_MESSAGE_MAP()
 CRVDialog::CRVDialog(UINT nTemplateId, CWnd* pParent)
     : CDialog(nTemplateId, pParent), m_nPlaceholderId(0), m_nTemplateId(nTemplateId),
       m_pOwnerWnd(pParent), m_children{NULL, 0, 0, 3}, m_pSliderMaster(NULL), m_pCurrentEdit(NULL),
-      m_pEditorList(NULL), m_bModal(false), m_hOwnerWnd(NULL) {}
+      m_pEditorList(NULL), m_bModal(false), m_hOwnerWnd(NULL) {
+    LiveObjects::Add(this);
+}
 
 CRVDialog::~CRVDialog() {
+    LiveObjects::Remove(this);
     delete[] m_children.m_pData;
 }
 
@@ -189,8 +193,9 @@ void CRVDialog::Unregister() {
 
 // Messages
 
-LRESULT CRVDialog::OnEndModify(WPARAM, LPARAM) {
-    return 1;
+LRESULT CRVDialog::OnEndModify(WPARAM wParam, LPARAM) {
+    CObject* pSender;
+    return LiveObjects::LookupSender(wParam, pSender) ? 1 : 0;
 }
 
 void CRVDialog::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) {
@@ -202,14 +207,21 @@ void CRVDialog::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) {
     CDialog::OnVScroll(nSBCode, nPos, pScrollBar);
 }
 
+// A sender that names no live object is not even asked for its class.
 LRESULT CRVDialog::OnRVSetFocus(WPARAM wParam, LPARAM) {
-    CObject* pSender = reinterpret_cast<CObject*>(wParam);
+    CObject* pSender;
+    if (!LiveObjects::LookupSender(wParam, pSender))
+        return 0;
     if (pSender != NULL && pSender->IsKindOf(RUNTIME_CLASS(CRVEdit)))
         SetCurrent(static_cast<CRVEdit*>(pSender));
     return 1;
 }
 
 LRESULT CRVDialog::OnChildModifiedMgs(WPARAM wParam, LPARAM lParam) {
-    OnChildModified(reinterpret_cast<CRVDialog*>(wParam), static_cast<UINT>(lParam));
+    CObject* pChild;
+    if (!LiveObjects::LookupSender(wParam, pChild))
+        return 0;
+    if (pChild == NULL || pChild->IsKindOf(RUNTIME_CLASS(CRVDialog)))
+        OnChildModified(static_cast<CRVDialog*>(pChild), static_cast<UINT>(lParam));
     return 1;
 }

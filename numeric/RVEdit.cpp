@@ -1,6 +1,7 @@
 #include "RVEdit.h"
 
 #include "AIBaseState.h"
+#include "LiveObjects.h"
 #include "RVEditTransient.h"
 #include "rvNumeric.h"
 
@@ -47,9 +48,12 @@ CRVEdit::CRVEdit()
       m_sensitivity(rvSensitivity(4)), m_bSensitivitySet(false), m_hNotifyWnd(NULL) {
     m_brushPlain.CreateSolidBrush(kPlainColour);
     m_brushController.CreateSolidBrush(kControllerColour);
+    LiveObjects::Add(this);
 }
 
-CRVEdit::~CRVEdit() {}
+CRVEdit::~CRVEdit() {
+    LiveObjects::Remove(this);
+}
 
 // Window side
 
@@ -107,8 +111,13 @@ void CRVEdit::OnSetFocus(CWnd* pOldWnd) {
     Notify(WM_RV_SET_FOCUS);
 }
 
-LRESULT CRVEdit::OnRVEndModify(WPARAM, LPARAM) {
-    Notify(WM_RV_EDIT_CHANGED);
+LRESULT CRVEdit::OnRVEndModify(WPARAM wParam, LPARAM) {
+    // Only the edit's own controller ends its floating (or no one named).
+    CObject* pSender;
+    if (!LiveObjects::LookupSender(wParam, pSender))
+        return 0;
+    if (pSender == NULL || pSender == m_pController)
+        Notify(WM_RV_EDIT_CHANGED);
     return 1;
 }
 

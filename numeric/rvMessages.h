@@ -1,7 +1,9 @@
 // The library's own window messages. Each is sent (never posted) with the
 // sender's object pointer as wParam and 0 as lParam, except
 // WM_RV_CHILD_MODIFIED (wParam: the child dialog, lParam: the host's code).
-// Every handler in the library answers 1.
+// Every handler in the library answers 1, except that it ignores, answering
+// 0, a message whose sender pointer names no live object (LiveObjects.h):
+// any program may send these messages.
 #pragma once
 
 #include <afxwin.h>

@@ -1,5 +1,6 @@
 #include "SliderDyna.h"
 
+#include "LiveObjects.h"
 #include "RVEdit.h"
 #include "rvNumeric.h"
 
@@ -39,9 +40,11 @@ CSliderDyna::CSliderDyna()
     // One hundredth of the default display range per tick, whatever the
     // range becomes later.
     m_dFloatStep = (m_valRange.m_max - m_valRange.m_min) * 0.01;
+    LiveObjects::Add(this);
 }
 
 CSliderDyna::~CSliderDyna() {
+    LiveObjects::Remove(this);
     // The dialog's own statics outlive the slider.
     if (m_nMinLabelId != 0)
         m_minLabel.Detach();
@@ -287,7 +290,20 @@ void CSliderDyna::SetClient(CRVEdit* pEdit) {
     }
 }
 
-LRESULT CSliderDyna::OnRVEditSetupModified(WPARAM, LPARAM) {
+bool CSliderDyna::IsEditSender(WPARAM wParam, LRESULT& lIgnored) {
+    CObject* pSender;
+    if (!LiveObjects::LookupSender(wParam, pSender)) {
+        lIgnored = 0; // names nothing alive: never touched
+        return false;
+    }
+    lIgnored = 1;
+    return pSender == NULL || pSender->IsKindOf(RUNTIME_CLASS(CRVEdit));
+}
+
+LRESULT CSliderDyna::OnRVEditSetupModified(WPARAM wParam, LPARAM) {
+    LRESULT lIgnored;
+    if (!IsEditSender(wParam, lIgnored))
+        return lIgnored;
     if (m_pClient == NULL)
         return 1;
     m_pClient->GetRange(m_editRange);
@@ -300,7 +316,10 @@ LRESULT CSliderDyna::OnRVEditSetupModified(WPARAM, LPARAM) {
     return 1;
 }
 
-LRESULT CSliderDyna::OnUpdateController(WPARAM, LPARAM) {
+LRESULT CSliderDyna::OnUpdateController(WPARAM wParam, LPARAM) {
+    LRESULT lIgnored;
+    if (!IsEditSender(wParam, lIgnored))
+        return lIgnored;
     if (m_pClient != NULL) {
         SetVal(m_pClient->GetVal());
         m_bDynamicMin = m_pClient->IsDynamicMin();

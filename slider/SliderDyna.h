@@ -169,6 +169,10 @@ private:
     // The new position for a scroll code from base, as the trackbar moves;
     // a page step needs the scroll bar's page size.
     int ScrollTarget(UINT nSBCode, UINT nPos, int base, CScrollBar* pScrollBar);
+    // Whether a message naming wParam as its sender is to be handled: it
+    // names no one (the slider's own calls) or a live edit. Otherwise
+    // lIgnored is the answer: 0 when wParam names no live object.
+    static bool IsEditSender(WPARAM wParam, LRESULT& lIgnored);
     void PushToClient();
     CWnd* ClientParent() const;
     void SetLabelText(CStatic& label, CString& text, double end);

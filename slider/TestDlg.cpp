@@ -1,5 +1,6 @@
 #include "TestDlg.h"
 
+#include "LiveObjects.h"
 #include "dovuv32Res.h"
 #include "rvMessages.h"
 
@@ -41,22 +42,24 @@ BOOL CTestDlg::OnInitDialog() {
     return TRUE;
 }
 
-void CTestDlg::Echo(WPARAM wParam) {
-    const CRVEdit* pEdit = reinterpret_cast<const CRVEdit*>(wParam);
-    if (pEdit == NULL)
-        return;
+LRESULT CTestDlg::Echo(WPARAM wParam) {
+    CObject* pSender;
+    if (!LiveObjects::LookupSender(wParam, pSender))
+        return 0;
+    if (pSender == NULL || !pSender->IsKindOf(RUNTIME_CLASS(CRVEdit)))
+        return 1;
+    const CRVEdit* pEdit = static_cast<const CRVEdit*>(pSender);
     m_dLastVal = pEdit->GetVal();
     CString text;
     text.Format("%9.4f", m_dLastVal);
     SetDlgItemText(IDC_SAMPLE_LAST_VALUE, text);
+    return 1;
 }
 
 LRESULT CTestDlg::OnRVEditBoxChanged(WPARAM wParam, LPARAM) {
-    Echo(wParam);
-    return 1;
+    return Echo(wParam);
 }
 
 LRESULT CTestDlg::OnRVEditEndModify(WPARAM wParam, LPARAM) {
-    Echo(wParam);
-    return 1;
+    return Echo(wParam);
 }

@@ -34,7 +34,8 @@ protected:
     double m_dLastVal;
 
 private:
-    void Echo(WPARAM wParam);
+    // Echoes the edit wParam names; 0 when it names no live object.
+    LRESULT Echo(WPARAM wParam);
 
     DECLARE_MESSAGE_MAP()
 };

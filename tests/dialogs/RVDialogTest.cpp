@@ -153,8 +153,7 @@ TEST_F(RVDialogTest, FocusedEditorsBecomeCurrentAndSteerTheSlider) {
     EXPECT_EQ(&parent->m_edit, parent->m_slider.GetClient());
 
     // Senders that are no editors change nothing.
-    CObList notAnEdit;
-    EXPECT_EQ(1, parent->SendMessage(WM_RV_SET_FOCUS, reinterpret_cast<WPARAM>(&notAnEdit)));
+    EXPECT_EQ(1, parent->SendMessage(WM_RV_SET_FOCUS, reinterpret_cast<WPARAM>(&child1)));
     EXPECT_EQ(1, parent->SendMessage(WM_RV_SET_FOCUS, 0));
     EXPECT_TRUE(parent->IsCurrent(&parent->m_edit));
 

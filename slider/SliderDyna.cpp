@@ -149,7 +149,11 @@ void CSliderDyna::UpdateFloatingRange(bool bAtLow) {
     const double width = m_valRange.m_max - m_valRange.m_min;
     double lo = bAtLow ? m_val : m_val - width;
     double hi = bAtLow ? m_val + width : m_val;
-    KeepInsideLimits(lo, hi);
+    // A value beyond the limits (a free-range edit keeps what was typed)
+    // takes the range with it: held inside them, the range would leave the
+    // value, and the thumb, off the track.
+    if (m_editRange.In(m_val))
+        KeepInsideLimits(lo, hi);
     SetValRange(lo, hi);
     UpdateMinMaxDisplay();
 }

@@ -116,9 +116,9 @@ public:
 protected:
     void PreSubclassWindow() override;
     // Re-anchors the display range at the value: as its low end (bAtLow) or
-    // its high end, keeping the width. A range that would reach past one of
-    // the client's limits is moved back inside (KeepInsideLimits); an
-    // infinite value leaves the range as it is.
+    // its high end, keeping the width. For a value within the client's
+    // limits, a range that would reach past one of them is moved back inside
+    // (KeepInsideLimits); an infinite value leaves the range as it is.
     void UpdateFloatingRange(bool bAtLow);
     // Re-anchors only a value outside the display range.
     void UpdateFloatingRange();

@@ -144,6 +144,42 @@ TEST(SliderModel, PositionsNeedAClientAndValuesOutsideReanchor) {
     EXPECT_FALSE(alone.IsValidInit());
 }
 
+// A value outside the edit's limits (a free-range edit keeps what was typed)
+// moves the display range to it; inside the limits the re-anchored range
+// stays within them.
+TEST(SliderModel, ReanchoringFollowsAValueBeyondTheLimitsOnly) {
+    const struct {
+        const char* name;
+        CRVEdit::ERangeType type;
+        double ctrlLo, ctrlHi;
+        const char* typed;
+        double lo, hi;
+        int posn;
+    } cases[] = {
+        {"free, above", CRVEdit::eRangeFree, 0, 10, "15", 5, 15, 108},
+        {"free, below", CRVEdit::eRangeFree, 0, 10, "-4", -4, 6, 12},
+        {"clamping, inside", CRVEdit::eRangeClamp, 4, 12, "3", 2, 10, 24},
+        {"free, inside", CRVEdit::eRangeFree, 4, 12, "3", 2, 10, 24},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CRVEdit edit;
+        CSliderDyna slider;
+        edit.SetRange(0, 10);
+        edit.SetRangeType(c.type);
+        edit.SetControllerRange(c.ctrlLo, c.ctrlHi, true);
+        edit.SetVal(5);
+        slider.SetClient(&edit);
+        edit.CommitText(c.typed, true);
+        slider.SetVal(edit.GetVal()); // what a slider window hears from the edit
+        double lo, hi;
+        slider.GetValRange(lo, hi);
+        EXPECT_DOUBLE_EQ(c.lo, lo);
+        EXPECT_DOUBLE_EQ(c.hi, hi);
+        EXPECT_EQ(c.posn, slider.GetLastPosn());
+    }
+}
+
 TEST(SliderModel, LabelsShowTheDisplayRangeWithinTheirWidth) {
     CRVEdit edit;
     CSliderDyna slider;

@@ -35,6 +35,13 @@ wine_env_up() {
       wine wineboot -i >/dev/null 2>&1 || true
       wineserver -w
     fi
+    # Wine draws the windows' frames and title bars itself: the virtual
+    # display has no window manager to draw them, and the screenshots would
+    # show black bands where they belong.
+    if ! grep -q '^"Decorated"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then
+      wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f \
+        </dev/null >/dev/null 2>&1 || true
+    fi
   ) 9>"${WINEPREFIX%/}.lock"
   # A persistent server, and Wine's own services started now with no output
   # to inherit: started by a test, they would hold its output pipe open and

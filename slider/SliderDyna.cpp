@@ -12,9 +12,14 @@ namespace {
 const double kTolerance = 1e-10;
 // Label ends beyond these show as infinite.
 const double kLabelInfinity = 100000.0;
+// The width labels start with; a created label grows to show its text.
 const int kLabelWidth = 35;
 const int kLabelHeight = 12;
 const DWORD kLabelStyle = WS_CHILD | WS_VISIBLE | SS_CENTER;
+// Room beside a created label's text.
+const int kLabelPadding = 4;
+// Room a label leaves to the edges of a group box it lies in.
+const int kFrameMargin = 2;
 // Positions far outside the track are limited to this before they become
 // an int, so that a value far beyond the display range cannot overflow.
 const double kPosnLimit = 1e9;
@@ -36,7 +41,7 @@ CSliderDyna::CSliderDyna()
       m_bDynamicMin(true), m_bDynamicMax(true), m_nLastPosn(0), m_nFloatDir(0), m_nPosnCount(120),
       m_nFirstInnerPosn(12), m_nLastInnerPosn(108), m_nTimerId(0), m_nTimerUnit(10),
       m_pClient(NULL), m_nMaxLabelId(0), m_nMinLabelId(0), m_nTimerPeriod(0), m_strMinText("0.0"),
-      m_strMaxText("20.0") {
+      m_strMaxText("20.0"), m_nLabelWidth(kLabelWidth) {
     // One hundredth of the default display range per tick, whatever the
     // range becomes later.
     m_dFloatStep = (m_valRange.m_max - m_valRange.m_min) * 0.01;
@@ -377,30 +382,96 @@ void CSliderDyna::AttachMinMaxCtrl(UINT minId, UINT maxId) {
     m_nMaxLabelId = maxId;
 }
 
-// Each created label sits at its own end of the track: above the top and
-// below the bottom of a vertical trackbar, under the ends of a horizontal
-// one; both kept inside the parent's client area.
+bool CSliderDyna::IsClearPlace(const CRect& rcLabel) const {
+    const HWND hParent = ::GetParent(m_hWnd);
+    CRect client;
+    ::GetClientRect(hParent, client);
+    CRect both;
+    both.UnionRect(client, rcLabel);
+    if (!both.EqualRect(client))
+        return false;
+    for (HWND h = ::GetWindow(hParent, GW_CHILD); h != NULL; h = ::GetWindow(h, GW_HWNDNEXT)) {
+        const LONG style = ::GetWindowLong(h, GWL_STYLE);
+        if (h == m_minLabel.m_hWnd || h == m_maxLabel.m_hWnd || (style & WS_VISIBLE) == 0)
+            continue;
+        CRect rc;
+        ::GetWindowRect(h, rc);
+        ::MapWindowPoints(NULL, hParent, reinterpret_cast<LPPOINT>(&rc), 2);
+        CRect common;
+        if (!common.IntersectRect(rc, rcLabel))
+            continue;
+        // Inside a group box is fine, as long as the label stays off its
+        // frame, whose top line runs through the middle of the caption.
+        TCHAR szClass[8] = {};
+        ::GetClassName(h, szClass, 8);
+        if (::lstrcmpi(szClass, TEXT("Button")) != 0 || (style & BS_TYPEMASK) != BS_GROUPBOX)
+            return false;
+        rc.DeflateRect(kFrameMargin, kLabelHeight / 2 + kFrameMargin, kFrameMargin, kFrameMargin);
+        both.UnionRect(rc, rcLabel);
+        if (!both.EqualRect(rc))
+            return false;
+    }
+    return true;
+}
+
+// Each created label sits at its own end of the track. Those of a
+// horizontal trackbar go under its ends. Those of a vertical one go beyond
+// its ends, or beside them on the right or on the left: the first of these
+// that keeps both labels inside the parent's client area and clear of its
+// other visible controls, else for each label the first that does; a label
+// that finds no such place goes beyond its end, moved inside the parent.
 void CSliderDyna::PlaceLabels(CRect& rcMin, CRect& rcMax) {
     CWnd* pParent = GetParent();
     CRect rc;
     GetWindowRect(rc);
     pParent->ScreenToClient(rc);
-    if ((GetStyle() & TBS_VERT) != 0) {
-        const int left = rc.left + (rc.Width() - kLabelWidth) / 2;
-        rcMin = CRect(CPoint(left, rc.top - kLabelHeight), CSize(kLabelWidth, kLabelHeight));
-        rcMax = CRect(CPoint(left, rc.bottom), CSize(kLabelWidth, kLabelHeight));
-    } else {
-        rcMin = CRect(CPoint(rc.left, rc.bottom), CSize(kLabelWidth, kLabelHeight));
-        rcMax = CRect(CPoint(rc.right - kLabelWidth, rc.bottom), CSize(kLabelWidth, kLabelHeight));
+    const int width = m_nLabelWidth;
+    const CSize size(width, kLabelHeight);
+    if ((GetStyle() & TBS_VERT) == 0) {
+        rcMin = CRect(CPoint(rc.left, rc.bottom), size);
+        rcMax = CRect(CPoint(rc.right - width, rc.bottom), size);
+        MoveInsideParent(rcMin);
+        MoveInsideParent(rcMax);
+        return;
     }
+    const int lefts[] = {rc.left + (rc.Width() - width) / 2, rc.right, rc.left - width};
+    const int minTops[] = {rc.top - kLabelHeight, rc.top, rc.top};
+    const int maxTops[] = {rc.bottom, rc.bottom - kLabelHeight, rc.bottom - kLabelHeight};
+    CRect mins[3], maxs[3];
+    for (int i = 0; i < 3; ++i) {
+        mins[i] = CRect(CPoint(lefts[i], minTops[i]), size);
+        maxs[i] = CRect(CPoint(lefts[i], maxTops[i]), size);
+    }
+    auto isClear = [this](const CRect& rcLabel, const CRect& rcAvoid) {
+        CRect common;
+        return IsClearPlace(rcLabel) && !common.IntersectRect(rcLabel, rcAvoid);
+    };
+    const CRect none(0, 0, 0, 0);
+    for (int i = 0; i < 3; ++i)
+        if (isClear(mins[i], none) && isClear(maxs[i], mins[i])) {
+            rcMin = mins[i];
+            rcMax = maxs[i];
+            return;
+        }
+    // No placement suits both: each label takes the first that suits it.
+    auto placeOne = [&](const CRect* places, const CRect& rcAvoid) {
+        for (int i = 0; i < 3; ++i)
+            if (isClear(places[i], rcAvoid))
+                return places[i];
+        CRect rcLabel = places[0];
+        MoveInsideParent(rcLabel);
+        return rcLabel;
+    };
+    rcMin = placeOne(mins, none);
+    rcMax = placeOne(maxs, rcMin);
+}
+
+void CSliderDyna::MoveInsideParent(CRect& rc) const {
     CRect client;
-    pParent->GetClientRect(client);
-    for (CRect* r : {&rcMin, &rcMax}) {
-        r->OffsetRect(std::max<int>(0, client.left - r->left),
-                      std::max<int>(0, client.top - r->top));
-        r->OffsetRect(std::min<int>(0, client.right - r->right),
-                      std::min<int>(0, client.bottom - r->bottom));
-    }
+    ::GetClientRect(::GetParent(m_hWnd), client);
+    rc.OffsetRect(std::max<int>(0, client.left - rc.left), std::max<int>(0, client.top - rc.top));
+    rc.OffsetRect(std::min<int>(0, client.right - rc.right),
+                  std::min<int>(0, client.bottom - rc.bottom));
 }
 
 void CSliderDyna::SetUpLabel(CStatic& label, UINT nAttachId, LPCTSTR lpszText, const CRect& rc,
@@ -435,6 +506,37 @@ void CSliderDyna::CreateMinMaxDisplay() {
     const WPARAM hFont = static_cast<WPARAM>(pParent->SendMessage(WM_GETFONT));
     m_minLabel.SendMessage(WM_SETFONT, hFont, TRUE);
     m_maxLabel.SendMessage(WM_SETFONT, hFont, TRUE);
+    FitLabels();
+}
+
+int CSliderDyna::CreatedLabelWidth(const CStatic& label, UINT nAttachId, const CString& text) {
+    if (label.m_hWnd == NULL || nAttachId != 0)
+        return 0;
+    HDC hDC = ::GetDC(label.m_hWnd);
+    const HGDIOBJ hOld = ::SelectObject(
+        hDC, reinterpret_cast<HGDIOBJ>(::SendMessage(label.m_hWnd, WM_GETFONT, 0, 0)));
+    SIZE size = {0, 0};
+    ::GetTextExtentPoint32(hDC, text, text.GetLength(), &size);
+    ::SelectObject(hDC, hOld);
+    ::ReleaseDC(label.m_hWnd, hDC);
+    return size.cx + kLabelPadding;
+}
+
+void CSliderDyna::FitLabels() {
+    if (m_hWnd == NULL || !m_bShowMinMax)
+        return;
+    const int width =
+        std::max({kLabelWidth, CreatedLabelWidth(m_minLabel, m_nMinLabelId, m_strMinText),
+                  CreatedLabelWidth(m_maxLabel, m_nMaxLabelId, m_strMaxText)});
+    if (width == m_nLabelWidth)
+        return;
+    m_nLabelWidth = width;
+    CRect rcMin, rcMax;
+    PlaceLabels(rcMin, rcMax);
+    if (m_minLabel.m_hWnd != NULL && m_nMinLabelId == 0)
+        m_minLabel.MoveWindow(rcMin);
+    if (m_maxLabel.m_hWnd != NULL && m_nMaxLabelId == 0)
+        m_maxLabel.MoveWindow(rcMax);
 }
 
 void CSliderDyna::SetLabelText(CStatic& label, CString& text, double end) {
@@ -458,6 +560,7 @@ void CSliderDyna::UpdateMinMaxDisplay() {
         return;
     SetLabelText(m_minLabel, m_strMinText, m_valRange.m_min);
     SetLabelText(m_maxLabel, m_strMaxText, m_valRange.m_max);
+    FitLabels();
 }
 
 void CSliderDyna::Show(int nCmdShow) {

@@ -154,6 +154,7 @@ protected:
     UINT m_nTimerPeriod;
     CString m_strMinText;
     CString m_strMaxText;
+    int m_nLabelWidth; // of the created labels
 
 private:
     bool RoomBelow() const;
@@ -177,6 +178,17 @@ private:
     CWnd* ClientParent() const;
     void SetLabelText(CStatic& label, CString& text, double end);
     void PlaceLabels(CRect& rcMin, CRect& rcMax);
+    // Whether a created label may lie at rcLabel (parent's client
+    // coordinates): inside the parent's client area, over no other visible
+    // control but a group box it lies wholly within.
+    bool IsClearPlace(const CRect& rcLabel) const;
+    void MoveInsideParent(CRect& rc) const;
+    // Created labels grow to show their whole text (a number cut short reads
+    // as another number) and shrink back, never below 35 pixels; both keep
+    // one width and are placed again when it changes.
+    void FitLabels();
+    // The width a created label needs for text; 0 for an attached one.
+    static int CreatedLabelWidth(const CStatic& label, UINT nAttachId, const CString& text);
     void SetUpLabel(CStatic& label, UINT nAttachId, LPCTSTR lpszText, const CRect& rc, UINT nId);
 
     DECLARE_MESSAGE_MAP()

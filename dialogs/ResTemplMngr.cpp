@@ -82,11 +82,12 @@ bool ReadDialogFontMetrics(int& nAveWidth, int& nHeight) {
 
 } // namespace
 
-LPCDLGTEMPLATE ResTemplMngr::LoadDlgTempl(LPCTSTR lpszModule, UINT nID) {
+DLGTEMPLATE* ResTemplMngr::LoadDlgTempl(LPCTSTR lpszModule, UINT nID) {
     HMODULE hModule = ::GetModuleHandle(lpszModule);
     if (hModule == NULL)
         return NULL;
-    return FindTemplate(hModule, MAKEINTRESOURCE(LOWORD(nID)));
+    // Handed out as hosts declare it; the data itself is read-only.
+    return const_cast<DLGTEMPLATE*>(FindTemplate(hModule, MAKEINTRESOURCE(LOWORD(nID))));
 }
 
 bool ResTemplMngr::GetDlgTemplRectLogical(LPCTSTR lpszModule, UINT nID, RECT& rect) {

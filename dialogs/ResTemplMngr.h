@@ -14,9 +14,10 @@ public:
 
     // The template with the dialog id LOWORD(nID) of the loaded module named
     // lpszModule (NULL: the host program), or NULL. The data stays valid while
-    // the module is loaded; it is read-only and nobody frees it. A resource
-    // too short to hold a template's header is not taken for one.
-    static LPCDLGTEMPLATE LoadDlgTempl(LPCTSTR lpszModule, UINT nID);
+    // the module is loaded; it lies in the module's read-only resources (do
+    // not write to it) and nobody frees it. A resource too short to hold a
+    // template's header is not taken for one.
+    static DLGTEMPLATE* LoadDlgTempl(LPCTSTR lpszModule, UINT nID);
     // The dialog's rectangle in dialog units as the template states it.
     // rect is written only when the template is found.
     static bool GetDlgTemplRectLogical(LPCTSTR lpszModule, UINT nID, RECT& rect);

@@ -228,6 +228,105 @@ TEST_F(ControlsDialogTest, EditSliderLoopRunsEndToEnd) {
     EXPECT_EQ(RGB(255, 255, 255), Background(edit, &bSystem));
 }
 
+// Floating up ends at the edit's upper limit: the value is clamped there,
+// the display range re-anchored below it, and the edit reports the value.
+TEST_F(ControlsDialogTest, FloatingUpStopsAtTheUpperLimit) {
+    Open();
+    CRVEdit& edit = dlg->m_edit1;
+    CSliderDyna& slider = dlg->m_slider;
+    edit.SetRange(-1000, 21.1);
+    edit.SetControllerRange(0, 20, true);
+    edit.SetVal(19);
+    edit.SetFocus();
+    dlg->m_events.clear();
+    Scroll(slider, WM_VSCROLL, TB_THUMBTRACK, 115);
+    EXPECT_EQ(+1, slider.GetFloatDir());
+    EXPECT_EQ(60u, slider.GetTimerPeriod());
+    int nTicks = 0;
+    for (; nTicks < 100 && slider.GetTimerPeriod() != 0; ++nTicks)
+        slider.SendMessage(WM_TIMER, CSliderDyna::kFloatTimerId);
+    EXPECT_EQ(11, nTicks); // 19.2 .. 21.0, then 21.2 is beyond the limit
+    EXPECT_DOUBLE_EQ(21.1, edit.GetVal());
+    EXPECT_STREQ("21.1000", Text(edit));
+    double lo, hi;
+    slider.GetValRange(lo, hi);
+    EXPECT_DOUBLE_EQ(21.1 - 20.0, lo);
+    EXPECT_DOUBLE_EQ(21.1, hi);
+    EXPECT_STREQ("21.100", slider.GetMaxText());
+    const std::vector<UINT> messages = dlg->Messages();
+    ASSERT_GE(messages.size(), 2u);
+    EXPECT_EQ(WM_RV_EDIT_CHANGED, messages[messages.size() - 2]);
+    EXPECT_DOUBLE_EQ(21.1, dlg->m_events[messages.size() - 2].editVal);
+}
+
+// The edit's window is enabled by a range it can take a value from; the
+// slider stays disabled for a controller range without width.
+TEST_F(ControlsDialogTest, RangesEnableTheEditAndTheSlider) {
+    Open();
+    CRVEdit& edit = dlg->m_edit1;
+    const struct {
+        const char* name;
+        double lo, hi;
+        bool bTwoValues, bEnabled;
+    } cases[] = {
+        {"one value", 2, 2, true, false},          {"a positive length", 0, 1e-10, true, true},
+        {"reversed, form A", 5, 1, false, false},  {"plain again", 0, 1, false, true},
+        {"too narrow", 3, 3 + 1e-11, true, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.bTwoValues)
+            edit.SetRange(c.lo, c.hi);
+        else
+            edit.SetRange(c.lo, c.hi, false, true);
+        EXPECT_EQ(c.bEnabled, edit.IsWindowEnabled() != FALSE);
+    }
+
+    CSliderDyna& slider = dlg->m_slider;
+    CWnd* pMin = dlg->GetDlgItem(CSliderDyna::kMinLabelId);
+    CRVEdit& flat = dlg->m_edit2;
+    flat.SetControllerRange(5, 5, true);
+    edit.SetRange(0, 10);
+    slider.SetClient(&edit);
+    ASSERT_TRUE(slider.IsWindowEnabled());
+    slider.SetClient(&flat);
+    EXPECT_FALSE(slider.IsWindowEnabled());
+    slider.SetClient(NULL);
+    slider.SetClient(&flat);
+    EXPECT_FALSE(slider.IsWindowEnabled());
+    EXPECT_FALSE(pMin->IsWindowEnabled()); // never enabled on the way
+}
+
+// What the edit tells a slider window about its setup arrives: the side of
+// an external range a commit lands on, and SetDynamic of both ends.
+TEST_F(ControlsDialogTest, SetupChangesReachTheSlider) {
+    Open();
+    CRVEdit& edit = dlg->m_edit1;
+    CSliderDyna& slider = dlg->m_slider;
+    edit.SetRange(-1, 1, true, true);
+    edit.SetVal(1.5);
+    Type(edit, "-1.5"); // the focus makes it the slider's client
+    Leave();
+    double lo, hi;
+    slider.GetValRange(lo, hi);
+    EXPECT_DOUBLE_EQ(-2.0, lo);
+    EXPECT_DOUBLE_EQ(-1.0, hi);
+    EXPECT_DOUBLE_EQ(-1.5, slider.GetVal());
+    EXPECT_EQ(60, slider.GetPos());
+    EXPECT_STREQ("-2.000", slider.GetMinText());
+
+    CRVEdit& plain = dlg->m_edit2;
+    plain.SetFocus();
+    plain.SetControllerRange(0, 50, true);
+    plain.SetDynamic(false); // tells the slider, which reads the new span
+    slider.GetValRange(lo, hi);
+    EXPECT_DOUBLE_EQ(50.0, hi);
+    plain.SetControllerRange(0, 70, true);
+    plain.SetDynamic(true, true); // the two-flag form tells no one
+    slider.GetValRange(lo, hi);
+    EXPECT_DOUBLE_EQ(50.0, hi);
+}
+
 TEST_F(ControlsDialogTest, FocusLossCommitsUnlessDelayedOrHidden) {
     Open();
     dlg->m_bLinkSlider = false; // a slider would show the value it follows

@@ -94,6 +94,34 @@ TEST(EditModel, ExternalRangesGetTwoControllerRanges) {
     EXPECT_SPAN(-179.99999998854085, -90.0, ControllerRange(angle));
 }
 
+// A range given whole sets the dynamic ends from its unlimited ends; an
+// external one leaves them.
+TEST(EditModel, RangeObjectSetsTheDynamicEnds) {
+    const struct {
+        double lo, hi;
+        bool bExternal, bDynamicMin, bDynamicMax;
+    } cases[] = {
+        {0, 1e308, false, false, true},
+        {-1e308, 3, false, true, false},
+        {1, 2, false, false, false},
+        {-1e308, 1e308, false, true, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.lo << " .. " << c.hi);
+        CRVEdit edit;
+        edit.SetDynamic(!c.bDynamicMin, !c.bDynamicMax);
+        edit.SetRange(Range(c.lo, c.hi, c.bExternal));
+        EXPECT_EQ(c.bDynamicMin, edit.IsDynamicMin());
+        EXPECT_EQ(c.bDynamicMax, edit.IsDynamicMax());
+    }
+    CRVEdit external;
+    external.SetDynamic(false, false);
+    external.SetRange(Range(-1, 1, true));
+    external.SetRange(Range(-1, 1e308)); // plain again: the flags follow
+    EXPECT_FALSE(external.IsDynamicMin());
+    EXPECT_TRUE(external.IsDynamicMax());
+}
+
 TEST(EditModel, ControllerRangesOfAnExternalRangeStayOutOfTheExcludedZone) {
     // No controller ranges chosen yet: their ends are unlimited.
     CRVEdit above, below;

@@ -18,7 +18,7 @@ namespace {
 
 class CChildDlg : public CRVDialog {
 public:
-    CChildDlg() : CRVDialog(IDD_CHILD, NULL) {}
+    explicit CChildDlg(CWnd* pOwner = NULL) : CRVDialog(IDD_CHILD, pOwner) {}
     CRVEdit m_edit;
     CSliderDyna m_slider;
 
@@ -183,15 +183,55 @@ TEST_F(RVDialogTest, ScrollNotificationsClimbToTheHost) {
     child1.SendMessage(WM_VSCROLL, TB_LINEDOWN, reinterpret_cast<LPARAM>(child1.m_slider.m_hWnd));
     EXPECT_EQ(41, child1.m_slider.GetLastPosn());
 
-    // Without an owner window only the dialog's own handling runs.
-    CRVDialog orphan(IDD_CHILD, NULL);
-    ASSERT_TRUE(orphan.CreateChild(&host));
+    // A refused CreateChild keeps the owner.
+    CRVDialog adopted(IDD_CHILD, NULL);
+    ASSERT_TRUE(adopted.CreateChild(&host));
     CWnd gone;
-    orphan.CreateChild(&gone); // refused: the owner stays the host
+    adopted.CreateChild(&gone);
     host.scrolls.clear();
-    orphan.SendMessage(WM_VSCROLL, MAKEWPARAM(TB_LINEDOWN, 0), 0);
+    adopted.SendMessage(WM_VSCROLL, MAKEWPARAM(TB_LINEDOWN, 0), 0);
     EXPECT_EQ(1u, host.scrolls.size());
-    orphan.DestroyWindow();
+    adopted.DestroyWindow();
+}
+
+// Without an owner window, or with an owner that has none, a dialog only
+// runs its own handling: the notification still reaches the control.
+TEST_F(RVDialogTest, WithoutAnOwnerWindowScrollingStaysInTheDialog) {
+    CWnd gone;
+    for (CWnd* pOwner : {static_cast<CWnd*>(NULL), &gone}) {
+        SCOPED_TRACE(pOwner == NULL ? "no owner" : "an owner without a window");
+        CChildDlg orphan(pOwner);
+        ASSERT_TRUE(orphan.Create(IDD_CHILD, &host)); // records no owner
+        orphan.m_edit.SetRange(0, 10);
+        orphan.m_slider.SetClient(&orphan.m_edit);
+        host.scrolls.clear();
+        orphan.SendMessage(WM_VSCROLL, MAKEWPARAM(TB_THUMBTRACK, 40),
+                           reinterpret_cast<LPARAM>(orphan.m_slider.m_hWnd));
+        EXPECT_EQ(40, orphan.m_slider.GetLastPosn());
+        EXPECT_TRUE(host.scrolls.empty());
+        orphan.DestroyWindow();
+    }
+}
+
+// Edit shows the dialog modeless and top level, with no parent window, and
+// records the owner that hears its scroll notifications.
+TEST_F(RVDialogTest, EditShowsAModelessTopLevelDialogForItsOwner) {
+    CRVDialog dlg(IDD_TOP, NULL);
+    EXPECT_TRUE(dlg.Edit(&host));
+    ASSERT_TRUE(::IsWindow(dlg.m_hWnd));
+    EXPECT_EQ(0, dlg.IsChild());
+    EXPECT_EQ(NULL, ::GetWindow(dlg.m_hWnd, GW_OWNER));
+    EXPECT_TRUE((dlg.GetStyle() & WS_VISIBLE) != 0);
+    host.scrolls.clear();
+    dlg.SendMessage(WM_VSCROLL, MAKEWPARAM(TB_LINEDOWN, 0), 0);
+    EXPECT_EQ(1u, host.scrolls.size());
+    // Again: the same window, shown.
+    const HWND hWnd = dlg.m_hWnd;
+    dlg.ShowWindow(SW_HIDE);
+    EXPECT_TRUE(dlg.Edit(&host));
+    EXPECT_EQ(hWnd, dlg.m_hWnd);
+    EXPECT_TRUE((dlg.GetStyle() & WS_VISIBLE) != 0);
+    dlg.DestroyWindow();
 }
 
 TEST_F(RVDialogTest, ChildIgnoresOkAndCancelTopLevelEnds) {
@@ -221,19 +261,29 @@ TEST_F(RVDialogTest, SetupRefreshReachesEditorsWithinItsBound) {
     EXPECT_EQ(2, parent->m_edit.GetPrecision());
     EXPECT_EQ(4, child1.m_edit.GetPrecision()); // in a child dialog: not a child window
 
-    // An editor after more than 201 other child windows is not reached.
+    // The walk visits 201 child windows: an editor as the 202nd is not
+    // reached, as the 201st it is.
     CRVDialog crowded(IDD_CHILD, NULL);
     ASSERT_TRUE(crowded.CreateChild(&host));
     std::vector<std::unique_ptr<CWnd>> statics;
-    for (int i = 0; i < 205; ++i) {
+    for (int i = 0; i < 199; ++i) {
         statics.emplace_back(new CWnd);
         statics.back()->CreateEx(0, "STATIC", "", WS_CHILD, 0, 0, 1, 1, crowded.m_hWnd, NULL);
     }
     CRVEdit last;
     last.CEdit::Create(WS_CHILD, CRect(0, 0, 10, 10), &crowded, 99);
+    std::vector<HWND> order;
+    for (HWND h = ::GetWindow(crowded.m_hWnd, GW_CHILD); h != NULL; h = ::GetWindow(h, GW_HWNDNEXT))
+        order.push_back(h);
+    ASSERT_EQ(202u, order.size());
+    ASSERT_EQ(last.m_hWnd, order.back());
     aibaseState.SetPrecision(3);
     crowded.UpdateSetup();
     EXPECT_EQ(2, last.GetPrecision());
+    ::SetWindowPos(last.m_hWnd, order[199], 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ASSERT_EQ(last.m_hWnd, ::GetWindow(order[199], GW_HWNDNEXT)); // now the 201st
+    crowded.UpdateSetup();
+    EXPECT_EQ(3, last.GetPrecision());
     aibaseState.SetPrecision(old);
     last.DestroyWindow();
     crowded.DestroyWindow();

@@ -35,11 +35,12 @@ wine_env_up() {
       wine wineboot -i >/dev/null 2>&1 || true
       wineserver -w
     fi
-    # Wine draws the windows' frames and title bars itself: the virtual
-    # display has no window manager to draw them, and the screenshots would
-    # show black bands where they belong.
-    if ! grep -q '^"Decorated"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then
-      wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f \
+    # The virtual display has no window manager, so Wine manages no window:
+    # it draws the frames and title bars itself (the screenshots would show
+    # black bands where they belong), and hiding or destroying a shown
+    # window does not wait two seconds for a manager to answer.
+    if ! grep -q '^"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then
+      wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f \
         </dev/null >/dev/null 2>&1 || true
     fi
   ) 9>"${WINEPREFIX%/}.lock"

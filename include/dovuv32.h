@@ -33,6 +33,7 @@
 #include "BuddySliderDlg.h"
 #include "SliderDyna.h"
 #include "SliderDynaBuddyHandler.h"
+#include "LiveObjects.h"
 #include "dovuv32Res.h"
 #include "rvMessages.h"
 

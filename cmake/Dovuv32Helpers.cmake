@@ -1,6 +1,10 @@
-# Warnings are errors on both toolchains; every target of ours links this.
+# Warnings are errors on every toolchain; every target of ours links this.
+# An integer cast to a pointer of another size is where 32-bit-only code
+# loses the upper half of a 64-bit pointer. The reverse, a pointer cast to a
+# narrower integer, is an error in C++ already (g++ takes
+# -Wpointer-to-int-cast for C only).
 add_library(dovuv32_warnings INTERFACE)
-target_compile_options(dovuv32_warnings INTERFACE -Wall -Wextra -Werror)
+target_compile_options(dovuv32_warnings INTERFACE -Wall -Wextra -Werror -Wint-to-pointer-cast)
 
 # dovuv32_public_headers(target header...): headers installed for hosts.
 # They are recorded on the target and installed flat into the target's

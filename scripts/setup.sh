@@ -34,6 +34,11 @@ declare -A probes=(
   [binutils-mingw-w64-i686]=/usr/bin/i686-w64-mingw32-windres
   [wine]=/usr/bin/wine
   [wine32:i386]=/usr/lib/i386-linux-gnu/wine/i386-windows/kernel32.dll
+  # The 64-bit target (preset win64): its compilers and 64-bit Wine, whose
+  # loader is a native program and so needs no emulator on any host.
+  [g++-mingw-w64-x86-64-posix]=/usr/bin/x86_64-w64-mingw32-g++-posix
+  [binutils-mingw-w64-x86-64]=/usr/bin/x86_64-w64-mingw32-windres
+  [wine64]=/usr/lib/wine/wine64
   [xvfb]=/usr/bin/Xvfb
   [xauth]=/usr/bin/xauth
   # Benchmarks (bench/, preset bench): Google Benchmark and the XML

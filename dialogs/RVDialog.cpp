@@ -35,7 +35,7 @@ CRVDialog::~CRVDialog() {
     delete[] m_children.m_pData;
 }
 
-EIterResult CRVDialog::DoVerb(DWORD, DWORD) {
+EIterResult CRVDialog::DoVerb(DWORD_PTR, DWORD) {
     return eIterContinue;
 }
 

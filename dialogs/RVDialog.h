@@ -30,8 +30,9 @@ public:
     CRVDialog(UINT nTemplateId, CWnd* pParent);
     virtual ~CRVDialog();
 
-    // Performs verb on a tree item; the base goes on with every item.
-    virtual EIterResult DoVerb(DWORD dwItem, DWORD dwVerb);
+    // Performs verb on a tree item (its handle, pointer-sized); the base
+    // goes on with every item.
+    virtual EIterResult DoVerb(DWORD_PTR dwItem, DWORD dwVerb);
     // A child dialog changed; code is the host's.
     virtual void OnChildModified(CRVDialog* pChild, UINT nCode);
     // Refreshes the slider master's labels.

@@ -11,7 +11,7 @@ RVTreeCtrl::~RVTreeCtrl() {}
 
 EIterResult RVTreeCtrl::DoVerb(HTREEITEM hItem, DWORD dwVerb) {
     if (m_pParent != NULL)
-        m_pParent->DoVerb(static_cast<DWORD>(reinterpret_cast<DWORD_PTR>(hItem)), dwVerb);
+        m_pParent->DoVerb(reinterpret_cast<DWORD_PTR>(hItem), dwVerb);
     return eIterContinue;
 }
 

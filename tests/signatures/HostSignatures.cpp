@@ -9,6 +9,8 @@
 
 #include <afxpriv.h>
 
+#include <type_traits>
+
 namespace {
 
 // Numeric edits
@@ -186,10 +188,15 @@ void UseHook(CAIMsgHook& hook, CWnd* pWnd) {
 
 // Dialogs and pages
 
+// The item is pointer-sized; on 32-bit Windows that is DWORD itself, so a
+// host's override written with DWORD stays an override there.
+static_assert(sizeof(void*) != 4 || std::is_same<DWORD_PTR, DWORD>::value,
+              "DoVerb's item is a DWORD on 32-bit Windows");
+
 class CHostDialog : public CRVDialog {
 public:
     CHostDialog() : CRVDialog(1001u, static_cast<CWnd*>(NULL)) {}
-    EIterResult DoVerb(DWORD dwItem, DWORD dwVerb) override {
+    EIterResult DoVerb(DWORD_PTR dwItem, DWORD dwVerb) override {
         return CRVDialog::DoVerb(dwItem, dwVerb);
     }
     void OnChildModified(CRVDialog* pChild, UINT nCode) override {

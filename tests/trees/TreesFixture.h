@@ -17,7 +17,7 @@ class CTreesDlg : public CRVDialog {
 public:
     CTreesDlg() : CRVDialog(IDD_TREES, NULL) {}
 
-    EIterResult DoVerb(DWORD dwItem, DWORD dwVerb) override {
+    EIterResult DoVerb(DWORD_PTR dwItem, DWORD dwVerb) override {
         verbs.emplace_back(reinterpret_cast<HTREEITEM>(dwItem), dwVerb);
         return eIterStop; // the walks go on whatever the dialog answers
     }

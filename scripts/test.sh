@@ -1,45 +1,63 @@
 #!/usr/bin/env bash
-# The full test run: sets the machine up, builds both presets with warnings as
-# errors, and runs every test, native and under Wine; then the sanitized native
-# tests (preset asan) and a short run of every fuzz target (scripts/fuzz.sh).
+# The full test run: sets the machine up, builds the native, 32-bit and
+# 64-bit Windows presets with warnings as errors, and runs every test,
+# native and under Wine; then the sanitized native tests (preset asan) and a
+# short run of every fuzz target (scripts/fuzz.sh). Each stage's time is
+# printed as it ends and once more at the close.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
-bash scripts/setup.sh
+times=()
+# timed NAME COMMAND...: runs the command and notes how long it took.
+timed() {
+  local start=$SECONDS rc=0
+  "${@:2}" || rc=$?
+  times+=("$(printf '%-14s %5d s' "$1" $((SECONDS - start)))")
+  echo "== $1 took $((SECONDS - start)) s"
+  return $rc
+}
+
+# Warnings are errors, so a build that succeeds has none.
+build() {
+  local log=build/$1-build.log
+  mkdir -p build
+  if ! { cmake --preset "$1" && cmake --build --preset "$1"; } >"$log" 2>&1; then
+    tail -n 60 "$log"
+    echo "build $1 failed; the whole log is $log"
+    return 1
+  fi
+}
+
+# A Windows preset's tests start from its own prefix and server.
+run_tests() {
+  [ "$1" = native ] || { wine_select "$1" && wine_env_up; }
+  ctest --preset "$1"
+}
+
+timed setup bash scripts/setup.sh
 source scripts/wine-env.sh
 trap wine_env_down EXIT
 
-# Warnings are errors, so a build that succeeds has none.
-for preset in native win32; do
+presets=(native win32 win64)
+for preset in "${presets[@]}"; do
   echo "== build $preset"
-  log=build/$preset-build.log
-  mkdir -p build
-  if ! { cmake --preset "$preset" && cmake --build --preset "$preset"; } >"$log" 2>&1; then
-    tail -n 60 "$log"
-    echo "build $preset failed; the whole log is $log"
-    exit 1
-  fi
+  timed "build $preset" build "$preset" || exit 1
 done
 
-wine_env_up
 status=0
-for preset in native win32; do
+for preset in "${presets[@]}"; do
   echo "== test $preset"
-  ctest --preset "$preset" || status=1
+  timed "test $preset" run_tests "$preset" || status=1
 done
 
 # The native tests again, built by clang with the address, undefined-behaviour
 # and leak checks; then each fuzz target briefly on its seeds. A failure here
 # fails the run, after every stage has reported.
 echo "== build and test asan"
-log=build/asan-build.log
-if { cmake --preset asan && cmake --build --preset asan; } >"$log" 2>&1; then
-  ctest --preset asan || status=1
-else
-  tail -n 60 "$log"
-  echo "build asan failed; the whole log is $log"
-  status=1
-fi
+timed "asan" eval 'build asan && ctest --preset asan' || status=1
 echo "== fuzz smoke"
-bash scripts/fuzz.sh smoke || status=1
+timed "fuzz smoke" bash scripts/fuzz.sh smoke || status=1
+
+echo "== stage times"
+printf '%s\n' "${times[@]}"
 exit $status

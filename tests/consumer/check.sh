@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs a build tree into a scratch prefix, builds the consumer project
-# against it and runs it. Arguments: the build tree, and for a cross build
-# its toolchain file.
+# against it and runs it; for a cross build, checks too that the other
+# Windows target does not take the package. Arguments: the build tree, and
+# for a cross build its toolchain file.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 build=$1
@@ -19,7 +20,23 @@ if [ -n "$toolchain" ]; then
   # A Windows program finds its DLLs beside it.
   cp "$prefix"/bin/*.dll "$out"/
   "$here/../../cmake/wine-run" "$out/consumer.exe"
-  "$here/../../cmake/wine-run" "$out/tagfile_host.exe" "$(winepath -w "$out/tools.xml")"
+  # The path is given as the program's own, in the prefix of its target.
+  source "$here/../../scripts/wine-env.sh"
+  wine_select "$(wine_arch_of "$out/tagfile_host.exe")"
+  "$here/../../cmake/wine-run" "$out/tagfile_host.exe" "$("$wine" winepath -w "$out/tools.xml")"
+  # The package is for one pointer size: a host built for the other one
+  # must not find it, or it would link DLLs it cannot load.
+  case $toolchain in
+    *x86_64*) other=${toolchain/x86_64/i686} ;;
+    *) other=${toolchain/i686/x86_64} ;;
+  esac
+  if cmake -S "$here" -B "$build/consumer/other" -DCMAKE_PREFIX_PATH="$prefix" \
+       -DCMAKE_TOOLCHAIN_FILE="$other" >"$build/consumer/other.log" 2>&1 ||
+     ! grep -q "not accepted" "$build/consumer/other.log"; then
+    echo "FAIL a host for the other pointer size took the package ($build/consumer/other.log)"
+    exit 1
+  fi
+  echo "ok   a host for the other pointer size finds no package"
 else
   "$out/consumer"
   "$out/tagfile_host" "$out/tools.xml"

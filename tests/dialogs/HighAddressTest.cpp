@@ -1,5 +1,7 @@
 // The library's own messages between objects above 4 GiB: each carries its
-// sender whole, and the handlers that use the sender reach the right one.
+// sender whole, the handlers that use the sender find it among the live
+// objects and reach the right one, and the same sender cut to its lower half
+// names nothing.
 #include <AIMsgHook.h>
 #include <SliderDyna.h>
 #include <TestDlg.h>
@@ -101,6 +103,31 @@ TEST(HighAddressTest, EveryMessageCarriesItsSenderWhole) {
         SCOPED_TRACE(::testing::Message() << "message 0x" << std::hex << std::get<0>(arrival));
         EXPECT_EQ(1u, seen.count(arrival));
     }
+
+    // Were the live objects told apart by their lower halves, a sender cut on
+    // its way would still be taken for the object, and acted on.
+    const struct {
+        HWND hTarget;
+        UINT message;
+        const void* pSender;
+    } cut[] = {
+        {hDlg, WM_RV_SET_FOCUS, &edit13},
+        {hDlg, WM_RV_END_MODIFY, &edit12},
+        {hDlg, WM_RV_EDIT_BOX_CHANGED, &edit13},
+        {hDlg, WM_RV_CHILD_MODIFIED, child.get()},
+        {edit12.m_hWnd, WM_RV_END_MODIFY, &slider},
+        {slider.m_hWnd, WM_RV_UPDATE_CONTROLLER, &edit13},
+        {slider.m_hWnd, WM_RV_EDIT_SETUP_MODIFIED, &edit12},
+    };
+    for (const auto& c : cut) {
+        if (!AboveFourGiB(c.pSender))
+            continue; // 32-bit: nothing to cut
+        SCOPED_TRACE(::testing::Message() << "cut, message 0x" << std::hex << c.message);
+        const WPARAM lower = Sender(c.pSender) & 0xFFFFFFFFu;
+        EXPECT_EQ(0, ::SendMessage(c.hTarget, c.message, lower, 0));
+    }
+    EXPECT_TRUE(dlg->IsCurrent(&edit12));
+    EXPECT_EQ(1u, dlg->children.size());
     dlg->DestroyWindow();
 }
 

@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -399,6 +400,14 @@ std::string RunProgram(const std::vector<std::string>& args, int& nStatus) {
     }
     close(fds[0]);
     return strOut;
+}
+
+double Min(const std::vector<double>& v) {
+    return v.empty() ? 0.0 : *std::min_element(v.begin(), v.end());
+}
+
+double Max(const std::vector<double>& v) {
+    return v.empty() ? 0.0 : *std::max_element(v.begin(), v.end());
 }
 
 int Main(int argc, char** argv) {

@@ -102,7 +102,29 @@ std::string RunProgram(const std::vector<std::string>& args, int& nStatus);
 // The body of every benchmark program's main.
 int Main(int argc, char** argv);
 
+// Runs fn once, untimed, the first time its benchmark runs (bDone starts
+// false and is kept by the caller): the input is read, the heap has grown
+// and the code is loaded before the first timed run, so that no contender
+// pays for touching them first.
+template <class Fn> void UntimedFirstRun(bool& bDone, Fn fn) {
+    if (!bDone) {
+        bDone = true;
+        fn();
+    }
+}
+
+// The spread of the repetitions, next to Google Benchmark's median.
+double Min(const std::vector<double>& v);
+double Max(const std::vector<double>& v);
+
 } // namespace bench
 
-// A workload timed in milliseconds of wall-clock time, the table's unit.
-#define BENCH_MS(fn, name) BENCHMARK(fn)->Name(name)->Unit(benchmark::kMillisecond)->UseRealTime()
+// A workload timed in milliseconds of wall-clock time, the table's unit,
+// with the minimum and the maximum of its repetitions.
+#define BENCH_MS(fn, name)                                                                         \
+    BENCHMARK(fn)                                                                                  \
+        ->Name(name)                                                                               \
+        ->Unit(benchmark::kMillisecond)                                                            \
+        ->UseRealTime()                                                                            \
+        ->ComputeStatistics("min", bench::Min)                                                     \
+        ->ComputeStatistics("max", bench::Max)

@@ -121,7 +121,9 @@ void BM_PeakRss(benchmark::State& state, const char* pMode, bool bCount) {
         ->Name(name)                                                                               \
         ->Iterations(1)                                                                            \
         ->Unit(benchmark::kMillisecond)                                                            \
-        ->UseRealTime()
+        ->UseRealTime()                                                                            \
+        ->ComputeStatistics("min", bench::Min)                                                     \
+        ->ComputeStatistics("max", bench::Max)
 
 PEAK("7_peak_rss_read_tag_file/ours_GetNext_SampleNode", "ours-read", false);
 PEAK("7_peak_rss_read_tag_file/pugixml_whole_document", "pugixml-read", false);

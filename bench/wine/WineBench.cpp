@@ -66,15 +66,18 @@ struct Timings {
     std::string strError;
 };
 
-// One timed run; a failure or a result unlike the first one is recorded.
-void RunOnce(const Contender& c, Timings& t, Outcome& first, bool& bHaveFirst) {
+// One run, timed unless bTimed is false; a failure or a result unlike the
+// first one is recorded.
+void RunOnce(const Contender& c, bool bTimed, Timings& t, Outcome& first, bool& bHaveFirst) {
     if (c.Prepare)
         c.Prepare();
     const double dCpu = CpuNow();
     const double dStart = Now();
     const bool bOk = c.Run();
-    t.real.push_back(Now() - dStart);
-    t.cpu.push_back(CpuNow() - dCpu);
+    if (bTimed) {
+        t.real.push_back(Now() - dStart);
+        t.cpu.push_back(CpuNow() - dCpu);
+    }
     const Outcome outcome = c.Check();
     if (!bOk)
         t.strError = "the run failed";
@@ -138,31 +141,42 @@ Report::~Report() {
 }
 
 // The contenders take turns, one repetition each, so that a machine shared
-// with other work slows them alike. Every run ends before any row is
-// written: a disagreement found late marks all of them.
+// with other work slows them alike; the untimed first round lets each one
+// find the heap grown and the system's caches filled, whoever runs first.
+// Every run ends before any row is written: a disagreement found late marks
+// all of them.
 bool Report::Workload(const std::string& strWorkload, double nBytes, double nItems,
                       const std::vector<Contender>& contenders) {
     std::printf("%s ...\n", strWorkload.c_str());
     std::fflush(stdout);
     Outcome first;
     bool bHaveFirst = false;
-    std::vector<Timings> all(contenders.size());
+    const size_t nContenders = contenders.size();
+    std::vector<Timings> all(nContenders);
     std::string strError;
-    for (int i = 0; i < Repetitions() && strError.empty(); ++i) {
-        for (size_t c = 0; c < contenders.size() && strError.empty(); ++c) {
-            RunOnce(contenders[c], all[c], first, bHaveFirst);
+    for (int i = -1; i < Repetitions() && strError.empty(); ++i) {
+        for (size_t k = 0; k < nContenders && strError.empty(); ++k) {
+            const size_t c = (k + static_cast<size_t>(i + 1)) % nContenders;
+            RunOnce(contenders[c], i >= 0, all[c], first, bHaveFirst);
             if (!all[c].strError.empty())
                 strError = contenders[c].strName + ": " + all[c].strError;
         }
     }
-    for (size_t i = 0; i < contenders.size(); ++i) {
+    for (size_t i = 0; i < nContenders; ++i) {
         const std::string strName = RowName(strWorkload, contenders[i].strName);
         if (!strError.empty()) {
             ErrorRow(strName, strError);
             continue;
         }
-        Row(strName, Median(all[i].real), Median(all[i].cpu), nBytes, nItems);
-        std::printf("  %-40s %10.1f ms\n", contenders[i].strName.c_str(), Median(all[i].real));
+        const Timings& t = all[i];
+        Row(strName, "median", Median(t.real), Median(t.cpu), nBytes, nItems);
+        Row(strName, "min", *std::min_element(t.real.begin(), t.real.end()),
+            *std::min_element(t.cpu.begin(), t.cpu.end()), nBytes, nItems);
+        Row(strName, "max", *std::max_element(t.real.begin(), t.real.end()),
+            *std::max_element(t.cpu.begin(), t.cpu.end()), nBytes, nItems);
+        std::printf("  %-40s %10.1f ms (%.1f to %.1f)\n", contenders[i].strName.c_str(),
+                    Median(t.real), *std::min_element(t.real.begin(), t.real.end()),
+                    *std::max_element(t.real.begin(), t.real.end()));
     }
     if (!strError.empty())
         std::printf("  FAILED: %s\n", strError.c_str());
@@ -170,13 +184,13 @@ bool Report::Workload(const std::string& strWorkload, double nBytes, double nIte
     return strError.empty();
 }
 
-void Report::Row(const std::string& strName, double dMs, double dCpuMs, double nBytes,
-                 double nItems) {
+void Report::Row(const std::string& strName, const char* pStatistic, double dMs, double dCpuMs,
+                 double nBytes, double nItems) {
     const auto rate = [dMs](double n) {
         return n > 0 && dMs > 0 ? std::to_string(n * 1000.0 / dMs) : std::string();
     };
-    std::fprintf(m_pFile, "\"%s_median\",1,%f,%f,ms,%s,%s,\"\",,\n", strName.c_str(), dMs, dCpuMs,
-                 rate(nBytes).c_str(), rate(nItems).c_str());
+    std::fprintf(m_pFile, "\"%s_%s\",1,%f,%f,ms,%s,%s,\"\",,\n", strName.c_str(), pStatistic, dMs,
+                 dCpuMs, rate(nBytes).c_str(), rate(nItems).c_str());
 }
 
 // The message goes into a quoted CSV cell that the table's reader splits at

@@ -1,13 +1,16 @@
 // The harness of the benchmark programs that run under Wine: Google
 // Benchmark is not built for the win32 target, so these programs time their
-// contenders themselves and write the same CSV columns, one "_median" row
-// per contender, so that scripts/bench.sh puts them into its table.
+// contenders themselves and write the same CSV columns and rows as Google
+// Benchmark's aggregates, so that scripts/bench.sh puts them into its table.
 //
-// Every contender of a workload is run DOVUV32_BENCH_REPETITIONS times
-// (default 5), the contenders taking turns: its untimed Prepare, then its timed Run (wall-clock time from
-// QueryPerformanceCounter), then its untimed Check, which returns what the
-// run produced. All runs of all contenders must produce the same Outcome;
-// otherwise every contender's row carries an error.
+// Every contender of a workload is run once untimed, then
+// DOVUV32_BENCH_REPETITIONS times (default 5), the contenders taking turns
+// and the first of each round moving on by one: its untimed Prepare, then
+// its timed Run (wall-clock time from QueryPerformanceCounter), then its
+// untimed Check, which returns what the run produced. All runs of all
+// contenders must produce the same Outcome; otherwise every contender's row
+// carries an error. Each contender gets a "_median", a "_min" and a "_max"
+// row.
 //
 // Sizes are full sizes times DOVUV32_BENCH_SCALE (default 1).
 #pragma once
@@ -67,7 +70,8 @@ public:
     bool Ok() const { return m_pFile != NULL; }
 
 private:
-    void Row(const std::string& strName, double dMs, double dCpuMs, double nBytes, double nItems);
+    void Row(const std::string& strName, const char* pStatistic, double dMs, double dCpuMs,
+             double nBytes, double nItems);
     void ErrorRow(const std::string& strName, const std::string& strMessage);
 
     std::FILE* m_pFile;

@@ -62,9 +62,9 @@ void BM_CountWc(benchmark::State& state) {
 
 // The line and column at which Find2 finds the needle; the line is -1 when
 // the file cannot be opened or the needle is not found.
-void FindOurs(int& nLine, int& nCol) {
+void FindOurs(const std::string& strPath, int& nLine, int& nCol) {
     nLine = nCol = -1;
-    RVTxtFile file(Lines().strPath.c_str());
+    RVTxtFile file(strPath.c_str());
     if (!file.Open2(true))
         return;
     if (file.Find2(kNeedle, true, &nCol, &nLine) < 0)
@@ -75,9 +75,9 @@ void FindOurs(int& nLine, int& nCol) {
 void BM_FindOurs(benchmark::State& state) {
     int nLine = -1, nCol = -1;
     static bool s_bWarm = false;
-    bench::UntimedFirstRun(s_bWarm, [&] { FindOurs(nLine, nCol); });
+    bench::UntimedFirstRun(s_bWarm, [&] { FindOurs(Lines().strPath, nLine, nCol); });
     for (auto _ : state)
-        FindOurs(nLine, nCol);
+        FindOurs(Lines().strPath, nLine, nCol);
     if (nLine != Lines().nLines - 1 || nCol != 20)
         state.SkipWithError("the text was not found on the last line");
     Bytes(state, Lines().nBytes);

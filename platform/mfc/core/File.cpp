@@ -154,9 +154,8 @@ void CFile::ThrowOsError(LONG lOsError) const {
 
 // Using a closed file is a caller's error; the system would report it as a
 // bad handle, with a code that differs between targets.
-void CFile::CheckOpen() const {
-    if (m_hFile == hFileNull)
-        AfxThrowFileException(CFileException::invalidFile, -1, m_strFileName);
+void CFile::ThrowNotOpen() const {
+    AfxThrowFileException(CFileException::invalidFile, -1, m_strFileName);
 }
 
 namespace filepath {

@@ -65,12 +65,15 @@ BOOL CStdioFile::ReadString(CString& rString) {
     size_t nLength = nLineEnd - m_nNext;
     if (pLf && m_bText && nLength > 0 && m_pBuffer[nLineEnd - 1] == '\r')
         --nLength;
-    memcpy(rString.GetBufferSetLength(static_cast<int>(nLength)), m_pBuffer + m_nNext, nLength);
-    rString.ReleaseBuffer(static_cast<int>(nLength));
+    // The string keeps its buffer when the line fits: a string read into
+    // line after line stops allocating once it has held the longest.
+    rString.SetString(m_pBuffer + m_nNext, static_cast<int>(nLength));
     m_nNext = pLf ? nLineEnd + 1 : nLineEnd;
     return TRUE;
 }
 
+// Copies runs up to the next line feed, or in text mode the next CR, where
+// NextChar decides whether the CR starts a line end.
 LPTSTR CStdioFile::ReadString(LPTSTR lpsz, UINT nMax) {
     if (lpsz == NULL || nMax == 0)
         AfxThrowInvalidArgException();
@@ -78,14 +81,30 @@ LPTSTR CStdioFile::ReadString(LPTSTR lpsz, UINT nMax) {
     UINT n = 0;
     bool bEndOfFile = false;
     while (n + 1 < nMax) {
-        int ch = NextChar();
-        if (ch < 0) {
+        if (m_nNext == m_nEnd && !FillBuffer()) {
             bEndOfFile = true;
             break;
         }
-        lpsz[n++] = static_cast<char>(ch);
-        if (ch == '\n')
+        size_t nAvail = m_nEnd - m_nNext;
+        if (nAvail > nMax - 1 - n)
+            nAvail = nMax - 1 - n;
+        const char* pRun = m_pBuffer + m_nNext;
+        const char* pLf = static_cast<const char*>(memchr(pRun, '\n', nAvail));
+        size_t nRun = pLf ? static_cast<size_t>(pLf - pRun) + 1 : nAvail;
+        const char* pCr = m_bText ? static_cast<const char*>(memchr(pRun, '\r', nRun)) : NULL;
+        if (pCr)
+            nRun = static_cast<size_t>(pCr - pRun);
+        memcpy(lpsz + n, pRun, nRun);
+        n += static_cast<UINT>(nRun);
+        m_nNext += nRun;
+        if (pCr) {
+            const int ch = NextChar();
+            lpsz[n++] = static_cast<char>(ch);
+            if (ch == '\n')
+                break;
+        } else if (pLf) {
             break;
+        }
     }
     lpsz[n] = '\0';
     return n == 0 && bEndOfFile ? NULL : lpsz;
@@ -124,34 +143,45 @@ UINT CStdioFile::Read(void* lpBuf, UINT nCount) {
 // Each call's bytes go to the system in one write, never split between two:
 // pending bytes are written out first when the call's bytes would not fit,
 // and the buffer grows for a call larger than it. A failed write then never
-// leaves part of a call in the file (see WritePending).
+// leaves part of a call in the file (see WritePending). The line feeds are
+// counted only when the call might not fit, twice its size (every byte a
+// line feed) being more than the room left; otherwise the bytes go in at
+// once.
 void CStdioFile::Write(const void* lpBuf, UINT nCount) {
     SwitchTo(writing);
+    if (nCount == 0)
+        return;
     const char* p = static_cast<const char*>(lpBuf);
     const char* pEnd = p + nCount;
-    size_t nStored = nCount;
-    if (m_bText) {
-        for (const char* q = p; (q = static_cast<const char*>(memchr(q, '\n', pEnd - q))) != NULL;
-             ++q)
+    const size_t nMost = m_bText ? 2 * static_cast<size_t>(nCount) : nCount;
+    if (nMost > m_nCapacity - m_nEnd) {
+        size_t nStored = nCount;
+        for (const char* q = p;
+             m_bText && (q = static_cast<const char*>(memchr(q, '\n', pEnd - q))) != NULL; ++q)
             ++nStored;
-    }
-    if (nStored > m_nCapacity - m_nEnd) {
-        WriteOutPending();
-        if (nStored > m_nCapacity) {
-            char* pLarger = new char[nStored];
-            delete[] m_pBuffer;
-            m_pBuffer = pLarger;
-            m_nCapacity = nStored;
+        if (nStored > m_nCapacity - m_nEnd) {
+            WriteOutPending();
+            if (nStored > m_nCapacity) {
+                char* pLarger = new char[nStored];
+                delete[] m_pBuffer;
+                m_pBuffer = pLarger;
+                m_nCapacity = nStored;
+            }
         }
     }
-    while (p < pEnd) {
+    char* pOut = m_pBuffer + m_nEnd;
+    for (;;) {
         const char* pLf = m_bText ? static_cast<const char*>(memchr(p, '\n', pEnd - p)) : NULL;
-        PutBytes(p, (pLf ? pLf : pEnd) - p);
+        const size_t nRun = static_cast<size_t>((pLf ? pLf : pEnd) - p);
+        memcpy(pOut, p, nRun);
+        pOut += nRun;
         if (!pLf)
             break;
-        PutBytes("\r\n", 2);
+        *pOut++ = '\r';
+        *pOut++ = '\n';
         p = pLf + 1;
     }
+    m_nEnd = static_cast<size_t>(pOut - m_pBuffer);
 }
 
 ULONGLONG CStdioFile::Seek(LONGLONG lOff, UINT nFrom) {
@@ -223,9 +253,7 @@ void CStdioFile::SyncHandle() const {
 
 // Switching between reading and writing goes through the handle's position:
 // the system is asked once per switch, never per call.
-void CStdioFile::SwitchTo(BufferMode mode) {
-    if (m_mode == mode)
-        return;
+void CStdioFile::ChangeMode(BufferMode mode) {
     CheckOpen();
     SyncHandle();
     if (LONG lOsError = fileos::Seek(m_hFile, 0, current, m_nOrigin))
@@ -273,12 +301,6 @@ int CStdioFile::NextChar() {
         ch = '\n';
     }
     return static_cast<unsigned char>(ch);
-}
-
-// The caller has made room for the bytes.
-void CStdioFile::PutBytes(const char* pData, size_t nCount) {
-    memcpy(m_pBuffer + m_nEnd, pData, nCount);
-    m_nEnd += nCount;
 }
 
 // Pending bytes are dropped when they cannot be written: reporting the

@@ -27,12 +27,20 @@ bool IsSpace(TCHAR c) {
     return c == ' ' || (c >= '\t' && c <= '\r');
 }
 
+bool IsUpper(TCHAR c) {
+    return static_cast<unsigned>(c - 'A') <= 'Z' - 'A';
+}
+
+bool IsLower(TCHAR c) {
+    return static_cast<unsigned>(c - 'a') <= 'z' - 'a';
+}
+
 TCHAR ToLower(TCHAR c) {
-    return c >= 'A' && c <= 'Z' ? TCHAR(c - 'A' + 'a') : c;
+    return IsUpper(c) ? TCHAR(c - 'A' + 'a') : c;
 }
 
 TCHAR ToUpper(TCHAR c) {
-    return c >= 'a' && c <= 'z' ? TCHAR(c - 'a' + 'A') : c;
+    return IsLower(c) ? TCHAR(c - 'a' + 'A') : c;
 }
 
 struct IsChar {
@@ -95,10 +103,6 @@ CString::CString(TCHAR ch, int nRepeat) : m_pszData(EmptyData()) {
     }
 }
 
-CString::~CString() {
-    Release();
-}
-
 void CString::Release() {
     if (!IsShared())
         free(GetData());
@@ -114,14 +118,19 @@ bool CString::Overlaps(LPCTSTR p) const {
 }
 
 // Makes the buffer our own with room for nCapacity characters, keeping the
-// current contents.
+// current contents. The block takes whole steps of the allocator's
+// granularity, which it would round to anyway: the rest is capacity.
 void CString::Reserve(int nCapacity) {
     if (!IsShared() && nCapacity <= GetData()->nAllocLength)
         return;
-    if (nCapacity < 1)
-        nCapacity = 1;
+    const size_t nStep = 16;
+    const size_t nBytes =
+        (sizeof(Data) + static_cast<size_t>(nCapacity < 1 ? 1 : nCapacity) + 1 + nStep - 1) &
+        ~(nStep - 1);
+    const size_t nRoom = nBytes - sizeof(Data) - 1;
+    nCapacity = nRoom < static_cast<size_t>(INT_MAX) ? static_cast<int>(nRoom) : INT_MAX;
     Data* pOld = IsShared() ? NULL : GetData();
-    Data* pData = static_cast<Data*>(realloc(pOld, sizeof(Data) + nCapacity + 1));
+    Data* pData = static_cast<Data*>(realloc(pOld, nBytes));
     if (pData == NULL)
         AfxThrowMemoryException();
     if (pOld == NULL) {
@@ -139,21 +148,19 @@ void CString::Grow(int nLength) {
         Reserve(nLength < INT_MAX / 3 ? Clamp(nAlloc + nAlloc / 2, nLength, INT_MAX) : nLength);
 }
 
-void CString::SetLength(int nLength) {
-    if (IsShared())
-        return;
-    GetData()->nDataLength = nLength;
-    m_pszData[nLength] = '\0';
-}
-
-// p may point into this string.
+// p may point into this string. A text that fits keeps the buffer; the
+// rarer case is a function of its own, so that this one stays short.
 void CString::Assign(LPCTSTR p, int n) {
-    if (n <= GetData()->nAllocLength) {
-        if (n > 0)
-            memmove(m_pszData, p, n);
-        SetLength(n);
+    if (n > GetData()->nAllocLength) {
+        AssignLarger(p, n);
         return;
     }
+    if (n > 0)
+        memmove(m_pszData, p, n);
+    SetLength(n);
+}
+
+void CString::AssignLarger(LPCTSTR p, int n) {
     CString fresh;
     fresh.Reserve(n);
     memcpy(fresh.m_pszData, p, n);
@@ -203,12 +210,6 @@ CString& CString::operator=(CString&& stringSrc) noexcept {
         stringSrc.m_pszData = EmptyData();
     }
     return *this;
-}
-
-void CString::SetString(LPCTSTR pszSrc, int nLength) {
-    if (nLength < 0 || (pszSrc == NULL && nLength > 0))
-        AfxThrowInvalidArgException();
-    Assign(pszSrc, nLength);
 }
 
 CString& CString::operator=(LPCTSTR lpsz) {
@@ -287,12 +288,6 @@ CString operator+(CString&& string, TCHAR ch) {
 }
 
 // Characters and comparison
-
-TCHAR CString::GetAt(int nIndex) const {
-    if (nIndex < 0 || nIndex >= GetLength())
-        AfxThrowInvalidArgException();
-    return m_pszData[nIndex];
-}
 
 void CString::SetAt(int nIndex, TCHAR ch) {
     if (nIndex < 0 || nIndex >= GetLength())
@@ -377,17 +372,12 @@ CString CString::Tokenize(LPCTSTR pszTokens, int& iStart) const {
 
 // Searching
 
-int CString::Find(TCHAR ch, int nStart) const {
-    if (nStart < 0 || nStart >= GetLength())
-        return -1;
-    const void* p = memchr(m_pszData + nStart, ch, GetLength() - nStart);
-    return p != NULL ? static_cast<int>(static_cast<LPCTSTR>(p) - m_pszData) : -1;
-}
-
 int CString::Find(LPCTSTR lpszSub, int nStart) const {
     if (lpszSub == NULL || nStart < 0 || nStart >= GetLength())
         return -1;
-    LPCTSTR p = strstr(m_pszData + nStart, lpszSub);
+    // One character, the usual case, without strstr's setting up.
+    LPCTSTR p = lpszSub[0] != '\0' && lpszSub[1] == '\0' ? strchr(m_pszData + nStart, lpszSub[0])
+                                                         : strstr(m_pszData + nStart, lpszSub);
     return p != NULL ? static_cast<int>(p - m_pszData) : -1;
 }
 
@@ -512,15 +502,21 @@ int CString::Delete(int nIndex, int nCount) {
     return GetLength();
 }
 
+// Only the letters that change are written: names are mostly in the case
+// asked for already.
 CString& CString::MakeUpper() {
-    for (LPTSTR p = m_pszData, pEnd = m_pszData + GetLength(); p < pEnd; ++p)
-        *p = ToUpper(*p);
+    for (LPTSTR p = m_pszData, pEnd = m_pszData + GetLength(); p < pEnd; ++p) {
+        if (IsLower(*p))
+            *p = ToUpper(*p);
+    }
     return *this;
 }
 
 CString& CString::MakeLower() {
-    for (LPTSTR p = m_pszData, pEnd = m_pszData + GetLength(); p < pEnd; ++p)
-        *p = ToLower(*p);
+    for (LPTSTR p = m_pszData, pEnd = m_pszData + GetLength(); p < pEnd; ++p) {
+        if (IsUpper(*p))
+            *p = ToLower(*p);
+    }
     return *this;
 }
 
@@ -647,10 +643,15 @@ LPTSTR CString::GetBuffer() {
     return GetBuffer(GetLength());
 }
 
+// The buffer may be larger than asked for: a terminator after the count
+// asked for ends the text there when the caller fills all of it.
 LPTSTR CString::GetBuffer(int nMinBufLength) {
     if (nMinBufLength < 0)
         AfxThrowInvalidArgException();
-    Reserve(nMinBufLength > GetLength() ? nMinBufLength : GetLength());
+    const int nLength = GetLength();
+    Reserve(nMinBufLength > nLength ? nMinBufLength : nLength);
+    if (nMinBufLength > nLength)
+        m_pszData[nMinBufLength] = '\0';
     return m_pszData;
 }
 

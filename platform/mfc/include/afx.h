@@ -11,6 +11,10 @@
 #include <time.h>
 
 #include "afxver_.h"
+
+// Declared before CString, whose inline argument checks throw it.
+[[noreturn]] AFX_FW_API void AFXAPI AfxThrowInvalidArgException();
+
 #include "afxstr.h"
 
 // An opaque iterator into a list or map; NULL marks the end.
@@ -164,7 +168,6 @@ public:
     virtual ~CUserException();
 };
 
-[[noreturn]] AFX_FW_API void AFXAPI AfxThrowInvalidArgException();
 // Throws one preallocated object that Delete() leaves alone: memory may be
 // exhausted.
 [[noreturn]] AFX_FW_API void AFXAPI AfxThrowMemoryException();

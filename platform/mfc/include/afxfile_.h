@@ -152,7 +152,12 @@ protected:
 
     // Throws for a failed system call on this file.
     [[noreturn]] void ThrowOsError(LONG lOsError) const;
-    void CheckOpen() const;
+    // Using a closed file throws; checked before every operation.
+    void CheckOpen() const {
+        if (m_hFile == hFileNull)
+            ThrowNotOpen();
+    }
+    [[noreturn]] void ThrowNotOpen() const;
 
     CString m_strFileName; // the full path
 };
@@ -197,10 +202,14 @@ protected:
 private:
     enum BufferMode { idle, reading, writing };
 
-    void SwitchTo(BufferMode mode);
+    // Every line read or written asks for its mode; a change is rare.
+    void SwitchTo(BufferMode mode) {
+        if (m_mode != mode)
+            ChangeMode(mode);
+    }
+    void ChangeMode(BufferMode mode);
     bool FillBuffer();
     int NextChar();
-    void PutBytes(const char* pData, size_t nCount);
     LONG WritePending() const;
     void WriteOutPending() const;
     void ResetBuffer();

@@ -3,8 +3,13 @@
 // The object is a single pointer to the characters; the length and the
 // capacity sit in a small header just before them. Every empty string points
 // at one shared, never written block, so constructing, clearing or copying an
-// empty string allocates nothing. Appends grow the capacity geometrically.
+// empty string allocates nothing. Assigning a text that fits keeps the
+// buffer, appends grow the capacity geometrically, and blocks are allocated
+// in whole steps of the allocator's granularity: a string reused line after
+// line, or built up piece by piece, allocates rarely.
 #pragma once
+
+#include <string.h>
 
 #include "afxver_.h"
 
@@ -16,7 +21,11 @@ public:
     CString(LPCTSTR lpsz);
     CString(LPCTSTR lpch, int nLength);
     explicit CString(TCHAR ch, int nRepeat = 1);
-    ~CString();
+    // Moved-from and empty strings, the most common ones to end, own nothing.
+    ~CString() {
+        if (!IsShared())
+            Release();
+    }
 
     CString& operator=(const CString& stringSrc);
     CString& operator=(CString&& stringSrc) noexcept;
@@ -25,7 +34,11 @@ public:
 
     // Replaces the text with nLength characters from pszSrc (which may lie
     // in this string), keeping the buffer when it is large enough.
-    void SetString(LPCTSTR pszSrc, int nLength);
+    void SetString(LPCTSTR pszSrc, int nLength) {
+        if (nLength < 0 || (pszSrc == NULL && nLength > 0))
+            AfxThrowInvalidArgException();
+        Assign(pszSrc, nLength);
+    }
 
     CString& operator+=(const CString& string);
     CString& operator+=(LPCTSTR lpsz);
@@ -39,7 +52,11 @@ public:
 
     // Character access; an index outside 0 .. GetLength()-1 throws
     // CInvalidArgException.
-    TCHAR GetAt(int nIndex) const;
+    TCHAR GetAt(int nIndex) const {
+        if (static_cast<unsigned>(nIndex) >= static_cast<unsigned>(GetLength()))
+            AfxThrowInvalidArgException();
+        return m_pszData[nIndex];
+    }
     TCHAR operator[](int nIndex) const { return GetAt(nIndex); }
     void SetAt(int nIndex, TCHAR ch);
 
@@ -57,7 +74,12 @@ public:
 
     // Searches return a zero-based index or -1; a start at or past the end
     // finds nothing.
-    int Find(TCHAR ch, int nStart = 0) const;
+    int Find(TCHAR ch, int nStart = 0) const {
+        if (nStart < 0 || nStart >= GetLength())
+            return -1;
+        const void* p = memchr(m_pszData + nStart, ch, GetLength() - nStart);
+        return p != NULL ? static_cast<int>(static_cast<LPCTSTR>(p) - m_pszData) : -1;
+    }
     int Find(LPCTSTR lpszSub, int nStart = 0) const;
     int ReverseFind(TCHAR ch) const;
     int FindOneOf(LPCTSTR lpszCharSet) const;
@@ -117,12 +139,18 @@ private:
     bool IsShared() const { return GetData()->nAllocLength == 0; }
     bool Overlaps(LPCTSTR p) const;
     void Assign(LPCTSTR p, int n);
+    void AssignLarger(LPCTSTR p, int n);
     void Append(LPCTSTR p, int n);
     void Concat(LPCTSTR p1, int n1, LPCTSTR p2, int n2);
     void FormatAt(int nOffset, LPCTSTR lpszFormat, va_list argList);
     void Reserve(int nCapacity);
     void Grow(int nLength);
-    void SetLength(int nLength);
+    void SetLength(int nLength) {
+        if (IsShared())
+            return;
+        GetData()->nDataLength = nLength;
+        m_pszData[nLength] = '\0';
+    }
     CString& DropLeft(int nCount);
     CString& KeepLeft(int nCount);
     void Release();

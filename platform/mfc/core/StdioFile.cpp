@@ -10,6 +10,7 @@
 #include "afx.h"
 #include "FileOs.h"
 
+#include <stdint.h>
 #include <string.h>
 
 IMPLEMENT_DYNAMIC(CStdioFile, CFile)
@@ -17,6 +18,51 @@ IMPLEMENT_DYNAMIC(CStdioFile, CFile)
 namespace {
 
 const size_t nInitialBufferSize = 32 * 1024;
+
+// The eight bytes at p as a number whose lowest byte is p[0], whatever the
+// machine's byte order (a single load where that order is little-endian).
+uint64_t LoadWord(const char* p) {
+    const unsigned char* q = reinterpret_cast<const unsigned char*>(p);
+    uint64_t w = 0;
+    for (int i = 7; i >= 0; --i)
+        w = (w << 8) | q[i];
+    return w;
+}
+
+// The index of the first line feed among the eight bytes of w (lowest
+// first), or 8. A byte that is zero after the exclusive or is the only one
+// whose high bit the mask keeps.
+int FirstLineFeed(uint64_t w) {
+    const uint64_t kLow7 = 0x7F7F7F7F7F7F7F7Full;
+    w ^= 0x0101010101010101ull * '\n';
+    const uint64_t mask = ~(((w & kLow7) + kLow7) | w | kLow7);
+    return mask == 0 ? 8 : __builtin_ctzll(mask) / 8;
+}
+
+// Copies [p, pEnd) to pOut with every '\n' stored as CR LF and returns the
+// end of what was stored; pOut has room for all of it. Text lines are
+// short, so the bytes go eight at a time rather than through a search per
+// line. While eight bytes are left to read, at least eight are left to
+// store, so a whole word always fits where the next bytes go.
+char* StoreText(const char* p, const char* pEnd, char* pOut) {
+    for (; pEnd - p >= 8;) {
+        memcpy(pOut, p, 8);
+        const int nPlain = FirstLineFeed(LoadWord(p));
+        pOut += nPlain;
+        p += nPlain;
+        if (nPlain < 8) {
+            *pOut++ = '\r';
+            *pOut++ = '\n';
+            ++p;
+        }
+    }
+    for (; p < pEnd; ++p) {
+        if (*p == '\n')
+            *pOut++ = '\r';
+        *pOut++ = *p;
+    }
+    return pOut;
+}
 
 } // namespace
 
@@ -169,19 +215,12 @@ void CStdioFile::Write(const void* lpBuf, UINT nCount) {
             }
         }
     }
-    char* pOut = m_pBuffer + m_nEnd;
-    for (;;) {
-        const char* pLf = m_bText ? static_cast<const char*>(memchr(p, '\n', pEnd - p)) : NULL;
-        const size_t nRun = static_cast<size_t>((pLf ? pLf : pEnd) - p);
-        memcpy(pOut, p, nRun);
-        pOut += nRun;
-        if (!pLf)
-            break;
-        *pOut++ = '\r';
-        *pOut++ = '\n';
-        p = pLf + 1;
+    if (m_bText) {
+        m_nEnd = static_cast<size_t>(StoreText(p, pEnd, m_pBuffer + m_nEnd) - m_pBuffer);
+    } else {
+        memcpy(m_pBuffer + m_nEnd, p, nCount);
+        m_nEnd += nCount;
     }
-    m_nEnd = static_cast<size_t>(pOut - m_pBuffer);
 }
 
 ULONGLONG CStdioFile::Seek(LONGLONG lOff, UINT nFrom) {

@@ -59,7 +59,7 @@ long g_nComponents = 0;
 
 class CountingNode : public XMLNode {
 public:
-    bool ReadComponent(const CString&, const CString&) override {
+    bool ReadComponent(CString&, CString&) override {
         ++g_nComponents;
         return true;
     }

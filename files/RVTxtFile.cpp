@@ -1,10 +1,10 @@
 #include "RVTxtFile.h"
 
 #include <algorithm>
-#include <functional>
 #include <climits>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <new>
 #include <vector>
 
@@ -192,27 +192,28 @@ private:
     bool m_bWriting = false;
 };
 
-// Line counting reads the file in blocks of this size.
-const UINT kCountBlock = 1 << 20;
+// Line counting reads the file in blocks of this size: small enough to stay
+// in the processor's cache between the copy and the count.
+const UINT kCountBlock = 128 * 1024;
 
-// The number of '\n' bytes in [p, p + n), eight bytes at a time: each word
-// gets 0x01 in every byte that held a line feed, summed bytewise for up to
-// 255 words before the lanes are added up.
+// The number of '\n' bytes in [p, p + n). Each round compares a row of
+// bytes and adds the results into byte-wide lanes, a loop that compilers
+// turn into vector instructions; the lanes are added up before they can
+// overflow.
 ULONGLONG CountLineFeeds(const char* p, size_t n) {
-    const uint64_t kOnes = 0x0101010101010101ull;
-    const uint64_t kLow7 = 0x7F7F7F7F7F7F7F7Full;
+    const size_t kLanes = 32;
+    const size_t kMaxRounds = 255;
     ULONGLONG nCount = 0;
-    while (n >= 8) {
-        uint64_t lanes = 0;
-        for (int i = 0; i < 255 && n >= 8; ++i, p += 8, n -= 8) {
-            uint64_t w;
-            std::memcpy(&w, p, 8);
-            w ^= kOnes * '\n';
-            lanes += ~(((w & kLow7) + kLow7) | w | kLow7) >> 7;
+    while (n >= kLanes) {
+        unsigned char lanes[kLanes] = {};
+        const size_t nRounds = std::min(n / kLanes, kMaxRounds);
+        for (size_t r = 0; r < nRounds; ++r, p += kLanes) {
+            for (size_t i = 0; i < kLanes; ++i)
+                lanes[i] += p[i] == '\n';
         }
-        const uint64_t pairs =
-            (lanes & 0x00FF00FF00FF00FFull) + ((lanes >> 8) & 0x00FF00FF00FF00FFull);
-        nCount += (pairs * 0x0001000100010001ull) >> 48;
+        n -= nRounds * kLanes;
+        for (size_t i = 0; i < kLanes; ++i)
+            nCount += lanes[i];
     }
     for (; n > 0; --n)
         nCount += *p++ == '\n';
@@ -228,6 +229,51 @@ bool IsPlainText(const CString& strText) {
     const int nLength = strText.GetLength();
     return nLength > 0 && std::strlen(strText) == static_cast<size_t>(nLength) &&
            std::strpbrk(strText, "\r\n") == NULL;
+}
+
+// How often a byte turns up in text, roughly: the lower, the rarer. Blanks
+// and lower-case letters (by their frequency in English) come most often,
+// then capitals, digits, punctuation, and control and non-ASCII bytes least.
+int Commonness(unsigned char c) {
+    static const char kLetters[] = "zqjxkvbpygfwmucldrhsnioate";
+    if (c == ' ' || c == '\t')
+        return 40;
+    if (c >= 'a' && c <= 'z')
+        return 10 + static_cast<int>(std::strchr(kLetters, c) - kLetters);
+    if (c >= 'A' && c <= 'Z')
+        return 6;
+    if (c >= '0' && c <= '9')
+        return 4;
+    return c > ' ' && c < 0x7F ? 2 : 0;
+}
+
+// The text's byte that memchr looks for, its rarest.
+size_t RareByteIndex(LPCTSTR pszText, size_t nLength) {
+    size_t nRare = 0;
+    for (size_t i = 1; i < nLength; ++i) {
+        if (Commonness(static_cast<unsigned char>(pszText[i])) <
+            Commonness(static_cast<unsigned char>(pszText[nRare])))
+            nRare = i;
+    }
+    return nRare;
+}
+
+// The first place in [p, pEnd) where the nLength bytes of pszText stand,
+// or pEnd: memchr finds each place of its rare byte, memcmp checks it.
+const char* FindBytes(const char* p, const char* pEnd, LPCTSTR pszText, size_t nLength,
+                      size_t nRare) {
+    if (static_cast<size_t>(pEnd - p) < nLength)
+        return pEnd;
+    const char chRare = pszText[nRare];
+    const char* const pRareEnd = pEnd - nLength + nRare + 1;
+    for (const char* q = p + nRare; q < pRareEnd; ++q) {
+        q = static_cast<const char*>(std::memchr(q, chRare, pRareEnd - q));
+        if (q == NULL)
+            break;
+        if (std::memcmp(q - nRare, pszText, nLength) == 0)
+            return q - nRare;
+    }
+    return pEnd;
 }
 
 // The last '\n' in [pBegin, pEnd), or null.
@@ -318,19 +364,20 @@ int RVTxtFile::Find2(const CString& strText, bool bContains, int* pCol, int* pLi
     // Lines that cannot hold plain text are skipped in raw blocks; the line
     // that may hold it is then read and tested like every other line.
     // The block is no larger than what is left of the file.
-    std::vector<char> block;
+    std::unique_ptr<char[]> block;
+    UINT nBlock = 0;
     if (bContains && IsPlainText(strText)) {
         const ULONGLONG nLength = GetLength();
         const ULONGLONG nPos = GetPosition();
-        block.resize(static_cast<size_t>(
-            std::min<ULONGLONG>(kSkipBlock, nLength - std::min(nLength, nPos))));
+        nBlock =
+            static_cast<UINT>(std::min<ULONGLONG>(kSkipBlock, nLength - std::min(nLength, nPos)));
+        if (nBlock > 0)
+            block.reset(new char[nBlock]);
     }
-    const bool bSkip = !block.empty();
-    const std::boyer_moore_horspool_searcher<LPCTSTR> searcher(
-        strText, static_cast<LPCTSTR>(strText) + (bSkip ? strText.GetLength() : 0));
+    const size_t nRare = nBlock > 0 ? RareByteIndex(strText, strText.GetLength()) : 0;
     for (;;) {
-        if (bSkip)
-            SkipLinesWithout(block, strText.GetLength(), searcher);
+        if (nBlock > 0)
+            SkipLinesWithout(block.get(), nBlock, strText, nRare);
         if (!ReadString())
             return -1;
         const int nAt = m_strCurLine.Find(strText);
@@ -349,18 +396,18 @@ int RVTxtFile::Find2(const CString& strText, bool bContains, int* pCol, int* pLi
 // counter, the column and the current line's position end as ReadString
 // would have left them. A line that does not end inside a block (the last
 // one, or a very long one) is left to ReadString.
-void RVTxtFile::SkipLinesWithout(std::vector<char>& block, int nTextLength,
-                                 const std::boyer_moore_horspool_searcher<LPCTSTR>& searcher) {
+void RVTxtFile::SkipLinesWithout(char* pBlock, UINT nBlock, const CString& strText, size_t nRare) {
+    const size_t nText = static_cast<size_t>(strText.GetLength());
     ULONGLONG nPos = GetPosition();
     for (;;) {
         SeekTo(*this, nPos);
-        const UINT nRead = CFile::Read(block.data(), static_cast<UINT>(block.size()));
-        const char* const pBegin = block.data();
+        const UINT nRead = CFile::Read(pBlock, nBlock);
+        const char* const pBegin = pBlock;
         const char* const pLastLf = FindLastLineFeed(pBegin, pBegin + nRead);
         if (pLastLf == NULL)
             break;
         const char* const pEnd = pLastLf + 1;
-        const char* pHit = nTextLength > 0 ? std::search(pBegin, pEnd, searcher) : pEnd;
+        const char* pHit = FindBytes(pBegin, pEnd, strText, nText, nRare);
         const char* const pStop = pHit == pEnd ? pEnd : LineStart(pBegin, pHit);
         if (pStop > pBegin) {
             const char* const pLastLine = LineStart(pBegin, pStop - 1);
@@ -582,14 +629,13 @@ int RVTxtFile::GetLineCount(const CString& strFile) {
     CFile file;
     if (!file.Open(strFile, CFile::modeRead))
         return -1;
-    std::vector<char> block;
     ULONGLONG nLines = 0;
     bool bOpenLine = false;
     try {
-        block.resize(static_cast<size_t>(std::min<ULONGLONG>(kCountBlock, file.GetLength())));
-        const UINT nBlock = static_cast<UINT>(block.size());
-        for (UINT nRead; nBlock > 0 && (nRead = file.Read(block.data(), nBlock)) > 0;) {
-            nLines += CountLineFeeds(block.data(), nRead);
+        const UINT nBlock = static_cast<UINT>(std::min<ULONGLONG>(kCountBlock, file.GetLength()));
+        const std::unique_ptr<char[]> block(new char[nBlock]);
+        for (UINT nRead; nBlock > 0 && (nRead = file.Read(block.get(), nBlock)) > 0;) {
+            nLines += CountLineFeeds(block.get(), nRead);
             bOpenLine = block[nRead - 1] != '\n';
         }
     } catch (CException* e) {

@@ -15,9 +15,6 @@
 
 #include <afx.h>
 
-#include <functional>
-#include <vector>
-
 class AFX_EXT_CLASS RVTxtFile : public CStdioFile {
     DECLARE_DYNAMIC(RVTxtFile)
 
@@ -130,6 +127,5 @@ private:
     bool ReplaceBytes(const Place& place, ULONGLONG nStart, ULONGLONG nEnd, const BYTE* pData,
                       int nLength, bool bKeepPlace);
     int FindInCurLine(LPCTSTR lpszText, int nFrom) const;
-    void SkipLinesWithout(std::vector<char>& block, int nTextLength,
-                          const std::boyer_moore_horspool_searcher<LPCTSTR>& searcher);
+    void SkipLinesWithout(char* pBlock, UINT nBlock, const CString& strText, size_t nRare);
 };

@@ -2,6 +2,9 @@
 
 #include "RVTxtFileExcept.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstring>
 #include <memory>
 
 IMPLEMENT_DYNAMIC(RVXMLFile, RVTxtFile)
@@ -19,21 +22,98 @@ LPCTSTR WithoutSlash(LPCTSTR pszName) {
     return *pszName == '/' ? pszName + 1 : pszName;
 }
 
+TCHAR Lower(TCHAR c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<TCHAR>(c + ('a' - 'A')) : c;
+}
+
 // As CString::CompareNoCase, on texts that need not be strings of their own.
 int CompareNoCase(LPCTSTR pszA, LPCTSTR pszB) {
-    const auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
     const unsigned char* p1 = reinterpret_cast<const unsigned char*>(pszA);
     const unsigned char* p2 = reinterpret_cast<const unsigned char*>(pszB);
     for (;; ++p1, ++p2) {
-        const int c1 = lower(*p1);
-        const int c2 = lower(*p2);
+        const int c1 = static_cast<unsigned char>(Lower(*p1));
+        const int c2 = static_cast<unsigned char>(Lower(*p2));
         if (c1 != c2 || c1 == 0)
             return c1 - c2;
     }
 }
 
-CString Tabs(int nLevel) {
-    return nLevel > 0 ? CString('\t', nLevel) : CString();
+// The first '<' at or after psz up to its terminator, as strchr finds it. A
+// line of the format begins with its indentation and a tag: the tabs are
+// passed here, sooner than by a call of the C library.
+LPCTSTR FindTagOpen(LPCTSTR psz) {
+    while (*psz == '\t')
+        ++psz;
+    return *psz == '<' ? psz : std::strchr(psz, '<');
+}
+
+// A tag's name where it stands in the line: nLength characters, of which,
+// as of any name, only those before a terminator count.
+struct NameInLine {
+    LPCTSTR p;
+    int nLength;
+
+    bool IsClosing() const { return nLength > 0 && *p == '/'; }
+    NameInLine WithoutSlash() const { return IsClosing() ? NameInLine{p + 1, nLength - 1} : *this; }
+    // Whether it equals the text without regard to case, as CompareNoCase
+    // would find it equal to a string holding the name.
+    bool EqualsNoCase(LPCTSTR psz) const {
+        for (int i = 0; i < nLength && p[i] != '\0'; ++i, ++psz) {
+            if (Lower(p[i]) != Lower(*psz))
+                return false;
+        }
+        return *psz == '\0';
+    }
+};
+
+// Tags are compared with the names as CompareTagNames compares them.
+bool SameTagName(const NameInLine& name, LPCTSTR pszName) {
+    return name.WithoutSlash().EqualsNoCase(WithoutSlash(pszName));
+}
+
+// Sets the string to the name put in lower case. Names are mostly written in
+// lower case already, and are then only copied.
+void SetLower(CString& str, const NameInLine& name) {
+    str.SetString(name.p, name.nLength);
+    for (int i = 0; i < name.nLength; ++i) {
+        if (name.p[i] >= 'A' && name.p[i] <= 'Z') {
+            str.MakeLower();
+            return;
+        }
+    }
+}
+
+// Puts a tag line into str: level tabs, '<', the name (after a '/' for a
+// closing tag), '>', then, with a value, the value and the closing tag, and
+// a line feed. The length is known first, so the line is made in one
+// buffer, str's own when it is large enough.
+void MakeTagLine(CString& str, int nLevel, bool bClosing, LPCTSTR pszName, const CString* pValue) {
+    if (pszName == NULL)
+        pszName = "";
+    const long long nTabs = nLevel > 0 ? nLevel : 0;
+    const long long nName = static_cast<long long>(std::strlen(pszName));
+    const long long nValue = pValue != NULL ? pValue->GetLength() : 0;
+    const long long nTotal =
+        nTabs + 1 + bClosing + nName + 2 + (pValue != NULL ? nValue + 3 + nName : 0);
+    if (nTotal > INT_MAX - 64)
+        AfxThrowMemoryException();
+    LPTSTR p = str.GetBuffer(static_cast<int>(nTotal));
+    std::memset(p, '\t', static_cast<size_t>(nTabs));
+    p += nTabs;
+    *p++ = '<';
+    if (bClosing)
+        *p++ = '/';
+    p = std::copy(pszName, pszName + nName, p);
+    *p++ = '>';
+    if (pValue != NULL) {
+        p = std::copy(static_cast<LPCTSTR>(*pValue), static_cast<LPCTSTR>(*pValue) + nValue, p);
+        *p++ = '<';
+        *p++ = '/';
+        p = std::copy(pszName, pszName + nName, p);
+        *p++ = '>';
+    }
+    *p = '\n';
+    str.ReleaseBuffer(static_cast<int>(nTotal));
 }
 
 } // namespace
@@ -78,29 +158,52 @@ bool RVXMLFile::Move(int nCount) {
     return ReadString() != 0;
 }
 
+// The '<' is searched as in a string (up to a terminator in the line), the
+// '>' in the whole rest of the line.
+int RVXMLFile::FindTagStart() {
+    if (m_nCol >= 0 && m_nCol < m_strCurLine.GetLength()) {
+        LPCTSTR pszLine = m_strCurLine;
+        if (LPCTSTR p = FindTagOpen(pszLine + m_nCol))
+            return m_nCol = static_cast<int>(p - pszLine);
+    }
+    for (;;) {
+        if (!ReadString())
+            return -1;
+        LPCTSTR pszLine = m_strCurLine;
+        if (LPCTSTR p = FindTagOpen(pszLine))
+            return m_nCol = static_cast<int>(p - pszLine);
+    }
+}
+
 // The '>' is looked for on the line of the '<' only: a tag never spans lines,
 // and the line counter then names the line that holds the broken tag.
-int RVXMLFile::GetNextTag(CString& strName, bool bSkip, int* pLength) {
-    int nOpen = -1;
-    if (FindNext("<", &nOpen, false) < 0)
-        return -1;
+int RVXMLFile::FindTagEnd(int nOpen) const {
     const int nLineLength = m_strCurLine.GetLength();
     if (nOpen >= nLineLength - 1)
         throw new RVTxtFileExcept("Invalid format", "RVXMLFile::GetNextTag() @0", m_nLine);
-    const int nClose = m_strCurLine.Find('>', nOpen + 1);
-    if (nClose < 0)
+    LPCTSTR pszLine = m_strCurLine;
+    const void* pClose = std::memchr(pszLine + nOpen + 1, '>', nLineLength - nOpen - 1);
+    if (pClose == NULL)
         throw new RVTxtFileExcept("Missing closing tag", "RVXMLFile::GetNextTag() @1", m_nLine);
+    return static_cast<int>(static_cast<LPCTSTR>(pClose) - pszLine);
+}
 
+void RVXMLFile::PassTag(int nClose) {
+    m_nCol = nClose + 1;
+    if (m_nCol >= m_strCurLine.GetLength())
+        ReadString();
+}
+
+int RVXMLFile::GetNextTag(CString& strName, bool bSkip, int* pLength) {
+    const int nOpen = FindTagStart();
+    if (nOpen < 0)
+        return -1;
+    const int nClose = FindTagEnd(nOpen);
     strName.SetString(static_cast<LPCTSTR>(m_strCurLine) + nOpen + 1, nClose - nOpen - 1);
     if (pLength)
         *pLength = nClose - nOpen + 1;
-    if (!bSkip) {
-        m_nCol = nOpen;
-    } else {
-        m_nCol = nClose + 1;
-        if (m_nCol >= nLineLength)
-            ReadString();
-    }
+    if (bSkip)
+        PassTag(nClose);
     return nOpen;
 }
 
@@ -146,55 +249,66 @@ bool RVXMLFile::IsNodeTag(const CString& strName) const {
     return CompareTagNames(strName, m_strNodeTag) == 0;
 }
 
-// The node tag is meant to be lower case; compared without regard to case,
-// a host's "Item" still closes its nodes instead of running them together.
-bool RVXMLFile::IsNodeClosingTag(const CString& strLowerName) const {
-    return IsClosing(strLowerName) &&
-           CompareNoCase(static_cast<LPCTSTR>(strLowerName) + 1, m_strNodeTag) == 0;
-}
-
 // The value ends at the first '<' on the line or at the line's end: a value
 // never runs into a later line, whose tags stay for the next scan.
 bool RVXMLFile::ReadTagContents(CString, CString& strValue) {
-    return ReadValue(strValue);
-}
-
-bool RVXMLFile::ReadValue(CString& strValue) {
     const int nLineLength = m_strCurLine.GetLength();
     if (m_nCol >= 0 && m_nCol < nLineLength && m_strCurLine[m_nCol] == '<') {
         const int nClose = m_strCurLine.Find('>', m_nCol);
         if (nClose < 0)
             return false;
-        if (nClose + 1 == nLineLength) {
-            strValue.Empty();
-            Move(nLineLength - m_nCol);
-            return true;
-        }
-        m_nCol = nClose + 1;
+        ReadValueAfter(nClose, strValue);
+        return true;
     }
-    const int nStart = m_nCol < 0 ? 0 : (m_nCol > nLineLength ? nLineLength : m_nCol);
-    const int nNext = m_strCurLine.Find('<', nStart);
-    const int nEnd = nNext < 0 ? nLineLength : nNext;
-    strValue.SetString(static_cast<LPCTSTR>(m_strCurLine) + nStart, nEnd - nStart);
-    m_nCol = nEnd;
-    if (nNext >= 0)
-        GetNextTag(m_strPassedTag, true, NULL);
+    ReadValueFrom(m_nCol < 0 ? 0 : (m_nCol > nLineLength ? nLineLength : m_nCol), strValue);
     return true;
 }
 
-EIterResult RVXMLFile::ReadNodeComponent(XMLNode* pNode) {
-    CString& strName = m_strCompName;
-    int nTagLength = 0;
-    if (GetNextTagLower(strName, false, &nTagLength) < 0)
-        return eIterStop;
-    if (IsClosing(strName)) {
-        if (IsNodeClosingTag(strName))
-            return eIterDone;
-        return Move(nTagLength) ? eIterContinue : eIterStop;
+// The opening tag ends at nClose; a tag that ends its line has no value.
+void RVXMLFile::ReadValueAfter(int nClose, CString& strValue) {
+    const int nLineLength = m_strCurLine.GetLength();
+    if (nClose + 1 < nLineLength) {
+        ReadValueFrom(nClose + 1, strValue);
+        return;
     }
-    if (!ReadValue(m_strCompValue) || pNode == NULL)
+    strValue.SetString(m_strCurLine, 0);
+    m_nCol = nLineLength;
+    ReadString();
+}
+
+// The tag after the value is passed where it stands; its name is not used.
+void RVXMLFile::ReadValueFrom(int nStart, CString& strValue) {
+    const int nLineLength = m_strCurLine.GetLength();
+    LPCTSTR pszLine = m_strCurLine;
+    const void* pNext = std::memchr(pszLine + nStart, '<', nLineLength - nStart);
+    const int nEnd =
+        pNext != NULL ? static_cast<int>(static_cast<LPCTSTR>(pNext) - pszLine) : nLineLength;
+    strValue.SetString(pszLine + nStart, nEnd - nStart);
+    m_nCol = nEnd;
+    if (pNext != NULL)
+        PassTag(FindTagEnd(nEnd));
+}
+
+// The node tag is meant to be lower case; compared without regard to case,
+// a host's "Item" still closes its nodes instead of running them together.
+// Only a component's name is copied, in lower case, for the node; the tags
+// around it are looked at where they stand in the line.
+EIterResult RVXMLFile::ReadNodeComponent(XMLNode* pNode) {
+    const int nOpen = FindTagStart();
+    if (nOpen < 0)
         return eIterStop;
-    return pNode->ReadComponent(strName, m_strCompValue) ? eIterContinue : eIterStop;
+    const int nClose = FindTagEnd(nOpen);
+    const NameInLine name = {static_cast<LPCTSTR>(m_strCurLine) + nOpen + 1, nClose - nOpen - 1};
+    if (name.IsClosing()) {
+        if (NameInLine{name.p + 1, name.nLength - 1}.EqualsNoCase(m_strNodeTag))
+            return eIterDone;
+        return Move(nClose - nOpen + 1) ? eIterContinue : eIterStop;
+    }
+    SetLower(m_strCompName, name);
+    ReadValueAfter(nClose, m_strCompValue);
+    if (pNode == NULL)
+        return eIterStop;
+    return pNode->ReadComponent(m_strCompName, m_strCompValue) ? eIterContinue : eIterStop;
 }
 
 // The node is held until it is complete, so that it is deleted on every
@@ -212,17 +326,27 @@ XMLNode* RVXMLFile::ReadNode() {
 
 // In both modes the level rises at every opening tag and falls at every
 // closing tag passed; a folder passed over in nodes-only mode leaves it as
-// it was. A closing tag never ends the walk, whatever its name.
+// it was. A closing tag never ends the walk, whatever its name. A tag is
+// judged where it stands, before passing it reads the next line; only a
+// folder's name is copied.
 bool RVXMLFile::GetNext(XMLNode*& pNode, bool bNodesOnly) {
-    CString& strName = m_strTag;
     for (;;) {
-        if (GetNextTag(strName, true, NULL) < 0)
+        const int nOpen = FindTagStart();
+        if (nOpen < 0)
             return false;
-        if (IsClosing(strName)) {
+        const int nClose = FindTagEnd(nOpen);
+        const NameInLine name = {static_cast<LPCTSTR>(m_strCurLine) + nOpen + 1,
+                                 nClose - nOpen - 1};
+        const bool bClosing = name.IsClosing();
+        const bool bNodeTag = SameTagName(name, m_strNodeTag);
+        if (!bClosing && !bNodeTag)
+            m_strTag.SetString(name.p, name.nLength);
+        PassTag(nClose);
+        if (bClosing) {
             --m_nLevel;
-            if (IsNodeTag(strName))
+            if (bNodeTag)
                 m_bFolder = true;
-        } else if (IsNodeTag(strName)) {
+        } else if (bNodeTag) {
             ++m_nLevel;
             m_bFolder = false;
             pNode = ReadNode();
@@ -230,9 +354,9 @@ bool RVXMLFile::GetNext(XMLNode*& pNode, bool bNodesOnly) {
         } else if (!bNodesOnly) {
             ++m_nLevel;
             m_bFolder = true;
-            m_strCurNodeName = strName;
+            m_strCurNodeName = m_strTag;
             return true;
-        } else if (!SkipFolder(strName)) {
+        } else if (!SkipFolder(m_strTag)) {
             return false;
         }
     }
@@ -241,27 +365,39 @@ bool RVXMLFile::GetNext(XMLNode*& pNode, bool bNodesOnly) {
 // Passes everything up to the folder's own closing tag; folders of the same
 // name inside it are counted, so that their closing tags do not end it early.
 bool RVXMLFile::SkipFolder(const CString& strName) {
-    CString strTag;
     for (int nDepth = 1; nDepth > 0;) {
-        if (GetNextTag(strTag, true, NULL) < 0)
+        const int nOpen = FindTagStart();
+        if (nOpen < 0)
             return false;
-        if (CompareTagNames(strTag, strName) == 0)
-            nDepth += IsClosing(strTag) ? -1 : 1;
+        const int nClose = FindTagEnd(nOpen);
+        const NameInLine name = {static_cast<LPCTSTR>(m_strCurLine) + nOpen + 1,
+                                 nClose - nOpen - 1};
+        const bool bSame = SameTagName(name, strName);
+        const bool bClosing = name.IsClosing();
+        PassTag(nClose);
+        if (bSame)
+            nDepth += bClosing ? -1 : 1;
     }
     return true;
 }
 
 CString RVXMLFile::ConstrTag(LPCTSTR lpszName, int nLevel) {
-    return Tabs(nLevel) + "<" + CString(lpszName ? lpszName : "") + ">\n";
+    CString strLine;
+    MakeTagLine(strLine, nLevel, false, lpszName, NULL);
+    return strLine;
 }
 
 CString RVXMLFile::ConstrTag(LPCTSTR lpszName, const CString& strValue, int nLevel) {
-    const CString strName(lpszName ? lpszName : "");
-    return Tabs(nLevel) + "<" + strName + ">" + strValue + "</" + strName + ">\n";
+    CString strLine;
+    MakeTagLine(strLine, nLevel, false, lpszName, &strValue);
+    return strLine;
 }
 
+// The line is made in a string kept for the purpose, so that writing a tree
+// does not allocate for every folder.
 bool RVXMLFile::WriteTag(const CString& strName, bool bOpening, int nLevel) {
-    WriteString(ConstrTag(bOpening ? strName : "/" + strName, nLevel));
+    MakeTagLine(m_strLine, nLevel, !bOpening, strName, NULL);
+    WriteString(m_strLine);
     return true;
 }
 

@@ -133,14 +133,17 @@ protected:
     bool m_bFolder;
 
 private:
-    bool IsNodeClosingTag(const CString& strLowerName) const;
+    int FindTagStart();
+    int FindTagEnd(int nOpen) const;
+    void PassTag(int nClose);
+    void ReadValueAfter(int nClose, CString& strValue);
+    void ReadValueFrom(int nStart, CString& strValue);
     bool SkipFolder(const CString& strName);
-    bool ReadValue(CString& strValue);
 
-    // Scratch texts of the scans, kept so that reading a file does not
-    // allocate for every tag once their buffers have grown.
-    CString m_strTag;      // the tag GetNext or SkipFolder looks at
+    // Scratch texts, kept so that reading or writing a file does not
+    // allocate for every line once their buffers have grown.
+    CString m_strTag;      // the folder GetNext passes
     CString m_strCompName; // the component ReadNodeComponent reads
     CString m_strCompValue;
-    CString m_strPassedTag; // a tag passed over after a value
+    CString m_strLine; // the line WriteTag writes
 };

@@ -1,6 +1,11 @@
 #include <afx.h>
 #include <gtest/gtest.h>
 
+#include <cfloat>
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "RVTxtFileExcept.h"
@@ -246,6 +251,64 @@ TEST_F(RVXMLFileTest, TagsNamesAndLines) {
     file.SetFileName((tmp / "empty.xml").c_str());
     EXPECT_FALSE(file.Open(true));
     EXPECT_FALSE(file.IsOpen());
+}
+
+// The sample node writes and reads its numbers without the C library where
+// it can; what it stores and reads must be what "%d", "%.15g", strtol and
+// strtod make of them, at the edges of that shortcut too.
+TEST(SampleNodeTest, NumbersAreStoredAndReadAsTheCLibraryDoes) {
+    const double weights[] = {
+        0.25, -2.5, 0.00390625, 0.001953125, 999999999999999.0, 1e15, 562949953421311.75,
+        0.1,  NAN,  INFINITY,   5e-324};
+    for (double dWeight : weights) {
+        SampleNode node;
+        node.m_dWeight = dWeight;
+        node.m_nSize = dWeight < 0 ? INT_MIN : INT_MAX;
+        CString strWanted;
+        strWanted.Format("<item>\n\t<name></name>\n\t<size>%d</size>\n\t<weight>%.15g</weight>\n"
+                         "</item>\n",
+                         node.m_nSize, dWeight);
+        EXPECT_EQ(strWanted, node.GetStoreString(0)) << dWeight;
+    }
+
+    const struct {
+        const char* text;
+        bool bOk;
+        int nSize;
+    } sizes[] = {{"12", true, 12},
+                 {"-0", true, 0},
+                 {"007", true, 7},
+                 {" 5", true, 5},
+                 {"2147483647", true, INT_MAX},
+                 {"-2147483648", true, INT_MIN},
+                 {"2147483648", false, 1},
+                 {"12abc", false, 1},
+                 {"", false, 1},
+                 {"-", false, 1}};
+    for (const auto& c : sizes) {
+        SCOPED_TRACE(c.text);
+        SampleNode node;
+        node.m_nSize = 1;
+        CString strName("size"), strValue(c.text);
+        EXPECT_EQ(c.bOk, node.ReadComponent(strName, strValue));
+        EXPECT_EQ(c.nSize, node.m_nSize);
+    }
+    const char* weightTexts[] = {
+        "1234.75", "-0.0", "123456789012345.6", "999999999999999", "0.000000000000001", "1.",
+        ".5",      "1e3"};
+    for (const char* pText : weightTexts) {
+        SCOPED_TRACE(pText);
+        SampleNode node;
+        CString strName("weight"), strValue(pText);
+        EXPECT_TRUE(node.ReadComponent(strName, strValue));
+        const double dWanted = std::strtod(pText, NULL);
+        EXPECT_EQ(0, std::memcmp(&dWanted, &node.m_dWeight, sizeof dWanted));
+    }
+    for (const char* pText : {"", "-", "1.5x"}) {
+        SampleNode node;
+        CString strName("weight"), strValue(pText);
+        EXPECT_FALSE(node.ReadComponent(strName, strValue)) << pText;
+    }
 }
 
 } // namespace

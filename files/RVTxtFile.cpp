@@ -340,16 +340,6 @@ bool RVTxtFile::Open2(bool bReadOnly) {
     return CStdioFile::Open(m_strFile, nFlags) != FALSE;
 }
 
-int RVTxtFile::ReadString() {
-    m_posPrevLine = m_posCurLine;
-    m_posCurLine = GetPosition();
-    if (!CStdioFile::ReadString(m_strCurLine))
-        return 0;
-    ++m_nLine;
-    m_nCol = 0;
-    return 1;
-}
-
 void RVTxtFile::WriteString(LPCTSTR lpsz) {
     CStdioFile::WriteString(lpsz);
     ++m_nLine;

@@ -52,7 +52,16 @@ public:
     // Reads the next line into the current line: 1, or 0 at the end of the
     // file. The start of the line just read becomes the current line's
     // position and the former one the previous line's, even at the end.
-    int ReadString();
+    // Inline: the tag reader reads every line through it.
+    int ReadString() {
+        m_posPrevLine = m_posCurLine;
+        m_posCurLine = GetPosition();
+        if (!CStdioFile::ReadString(m_strCurLine))
+            return 0;
+        ++m_nLine;
+        m_nCol = 0;
+        return 1;
+    }
     // Writes the text; the line counter grows by one whatever the text holds.
     void WriteString(LPCTSTR lpsz) override;
 

@@ -59,7 +59,7 @@ struct NameInLine {
     // would find it equal to a string holding the name.
     bool EqualsNoCase(LPCTSTR psz) const {
         for (int i = 0; i < nLength && p[i] != '\0'; ++i, ++psz) {
-            if (Lower(p[i]) != Lower(*psz))
+            if (p[i] != *psz && Lower(p[i]) != Lower(*psz))
                 return false;
         }
         return *psz == '\0';
@@ -160,7 +160,7 @@ bool RVXMLFile::Move(int nCount) {
 
 // The '<' is searched as in a string (up to a terminator in the line), the
 // '>' in the whole rest of the line.
-int RVXMLFile::FindTagStart() {
+inline int RVXMLFile::FindTagStart() {
     if (m_nCol >= 0 && m_nCol < m_strCurLine.GetLength()) {
         LPCTSTR pszLine = m_strCurLine;
         if (LPCTSTR p = FindTagOpen(pszLine + m_nCol))
@@ -177,7 +177,7 @@ int RVXMLFile::FindTagStart() {
 
 // The '>' is looked for on the line of the '<' only: a tag never spans lines,
 // and the line counter then names the line that holds the broken tag.
-int RVXMLFile::FindTagEnd(int nOpen) const {
+inline int RVXMLFile::FindTagEnd(int nOpen) const {
     const int nLineLength = m_strCurLine.GetLength();
     if (nOpen >= nLineLength - 1)
         throw new RVTxtFileExcept("Invalid format", "RVXMLFile::GetNextTag() @0", m_nLine);
@@ -188,7 +188,7 @@ int RVXMLFile::FindTagEnd(int nOpen) const {
     return static_cast<int>(static_cast<LPCTSTR>(pClose) - pszLine);
 }
 
-void RVXMLFile::PassTag(int nClose) {
+inline void RVXMLFile::PassTag(int nClose) {
     m_nCol = nClose + 1;
     if (m_nCol >= m_strCurLine.GetLength())
         ReadString();
@@ -265,7 +265,7 @@ bool RVXMLFile::ReadTagContents(CString, CString& strValue) {
 }
 
 // The opening tag ends at nClose; a tag that ends its line has no value.
-void RVXMLFile::ReadValueAfter(int nClose, CString& strValue) {
+inline void RVXMLFile::ReadValueAfter(int nClose, CString& strValue) {
     const int nLineLength = m_strCurLine.GetLength();
     if (nClose + 1 < nLineLength) {
         ReadValueFrom(nClose + 1, strValue);
@@ -277,7 +277,7 @@ void RVXMLFile::ReadValueAfter(int nClose, CString& strValue) {
 }
 
 // The tag after the value is passed where it stands; its name is not used.
-void RVXMLFile::ReadValueFrom(int nStart, CString& strValue) {
+inline void RVXMLFile::ReadValueFrom(int nStart, CString& strValue) {
     const int nLineLength = m_strCurLine.GetLength();
     LPCTSTR pszLine = m_strCurLine;
     const void* pNext = std::memchr(pszLine + nStart, '<', nLineLength - nStart);
@@ -293,7 +293,7 @@ void RVXMLFile::ReadValueFrom(int nStart, CString& strValue) {
 // a host's "Item" still closes its nodes instead of running them together.
 // Only a component's name is copied, in lower case, for the node; the tags
 // around it are looked at where they stand in the line.
-EIterResult RVXMLFile::ReadNodeComponent(XMLNode* pNode) {
+inline EIterResult RVXMLFile::ReadComponentOf(XMLNode* pNode) {
     const int nOpen = FindTagStart();
     if (nOpen < 0)
         return eIterStop;
@@ -311,6 +311,10 @@ EIterResult RVXMLFile::ReadNodeComponent(XMLNode* pNode) {
     return pNode->ReadComponent(m_strCompName, m_strCompValue) ? eIterContinue : eIterStop;
 }
 
+EIterResult RVXMLFile::ReadNodeComponent(XMLNode* pNode) {
+    return ReadComponentOf(pNode);
+}
+
 // The node is held until it is complete, so that it is deleted on every
 // other way out, a thrown format error included.
 XMLNode* RVXMLFile::ReadNode() {
@@ -319,7 +323,7 @@ XMLNode* RVXMLFile::ReadNode() {
         return NULL;
     EIterResult result;
     do {
-        result = ReadNodeComponent(pNode.get());
+        result = ReadComponentOf(pNode.get());
     } while (result == eIterContinue);
     return result == eIterDone ? pNode.release() : NULL;
 }

@@ -133,11 +133,15 @@ protected:
     bool m_bFolder;
 
 private:
-    int FindTagStart();
-    int FindTagEnd(int nOpen) const;
-    void PassTag(int nClose);
-    void ReadValueAfter(int nClose, CString& strValue);
-    void ReadValueFrom(int nStart, CString& strValue);
+    // The steps of a scan, inline in the reader: a call between exported
+    // functions costs a detour through the dynamic linker's tables, and the
+    // reader takes these steps for every line.
+    inline int FindTagStart();
+    inline int FindTagEnd(int nOpen) const;
+    inline void PassTag(int nClose);
+    inline void ReadValueAfter(int nClose, CString& strValue);
+    inline void ReadValueFrom(int nStart, CString& strValue);
+    inline EIterResult ReadComponentOf(XMLNode* pNode);
     bool SkipFolder(const CString& strName);
 
     // Scratch texts, kept so that reading or writing a file does not

@@ -90,19 +90,13 @@ BOOL CStdioFile::Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pEr
     return CFile::Open(lpszFileName, nOpenFlags & ~(typeText | typeBinary), pError);
 }
 
+// A line that lies whole in the buffer, the usual case, is found with one
+// search; one that runs past it goes through refills.
 BOOL CStdioFile::ReadString(CString& rString) {
     SwitchTo(reading);
-    // Bytes before nScan are known to hold no line feed; a refill moves the
-    // unread bytes to the front of the buffer, hence the relative count.
-    size_t nScan = m_nNext;
-    const char* pLf;
-    while ((pLf = static_cast<const char*>(memchr(m_pBuffer + nScan, '\n', m_nEnd - nScan))) ==
-           NULL) {
-        size_t nScanned = m_nEnd - m_nNext;
-        if (!FillBuffer())
-            break;
-        nScan = m_nNext + nScanned;
-    }
+    const char* pLf = static_cast<const char*>(memchr(m_pBuffer + m_nNext, '\n', m_nEnd - m_nNext));
+    if (pLf == NULL)
+        pLf = FillToLineFeed();
     size_t nLineEnd = pLf ? static_cast<size_t>(pLf - m_pBuffer) : m_nEnd;
     if (!pLf && nLineEnd == m_nNext) {
         rString.Empty();
@@ -116,6 +110,20 @@ BOOL CStdioFile::ReadString(CString& rString) {
     rString.SetString(m_pBuffer + m_nNext, static_cast<int>(nLength));
     m_nNext = pLf ? nLineEnd + 1 : nLineEnd;
     return TRUE;
+}
+
+// Refills until the unread bytes hold a line feed, which it returns, or the
+// file ends (null). The unread bytes are known to hold none yet; a refill
+// moves them to the front of the buffer, hence the relative count.
+const char* CStdioFile::FillToLineFeed() {
+    for (;;) {
+        const size_t nScanned = m_nEnd - m_nNext;
+        if (!FillBuffer())
+            return NULL;
+        const size_t nScan = m_nNext + nScanned;
+        if (const void* pLf = memchr(m_pBuffer + nScan, '\n', m_nEnd - nScan))
+            return static_cast<const char*>(pLf);
+    }
 }
 
 // Copies runs up to the next line feed, or in text mode the next CR, where

@@ -209,6 +209,7 @@ private:
     }
     void ChangeMode(BufferMode mode);
     bool FillBuffer();
+    const char* FillToLineFeed();
     int NextChar();
     LONG WritePending() const;
     void WriteOutPending() const;

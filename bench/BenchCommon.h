@@ -120,7 +120,9 @@ double Max(const std::vector<double>& v);
 } // namespace bench
 
 // A workload timed in milliseconds of wall-clock time, the table's unit,
-// with the minimum and the maximum of its repetitions.
+// with the minimum and the maximum of its repetitions. The CSV output wants
+// the same user counters in every run of a program, and interleaved runs
+// come in any order: such workloads set none.
 #define BENCH_MS(fn, name)                                                                         \
     BENCHMARK(fn)                                                                                  \
         ->Name(name)                                                                               \

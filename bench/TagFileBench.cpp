@@ -33,7 +33,6 @@ void Report(benchmark::State& state, const PairSum& sum) {
     if (sum != Input().sum)
         state.SkipWithError("pairs or checksum differ from the generated file");
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * Input().nBytes));
-    state.counters["pairs"] = static_cast<double>(sum.nPairs);
 }
 
 void BM_ReadOurs(benchmark::State& state) {
@@ -105,7 +104,6 @@ void BM_ReadCounting(benchmark::State& state) {
     if (nItems != Input().nItems || g_nComponents != Input().sum.nPairs)
         state.SkipWithError("the counting reader missed items or components");
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * Input().nBytes));
-    state.counters["pairs"] = static_cast<double>(g_nComponents);
 }
 
 template <bool (*Read)(const std::string&, PairSum&)> void BM_ReadAnchor(benchmark::State& state) {

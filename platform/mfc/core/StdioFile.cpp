@@ -10,7 +10,6 @@
 #include "afx.h"
 #include "FileOs.h"
 
-#include <stdint.h>
 #include <string.h>
 
 IMPLEMENT_DYNAMIC(CStdioFile, CFile)
@@ -19,38 +18,60 @@ namespace {
 
 const size_t nInitialBufferSize = 32 * 1024;
 
-// The eight bytes at p as a number whose lowest byte is p[0], whatever the
-// machine's byte order (a single load where that order is little-endian).
-uint64_t LoadWord(const char* p) {
-    const unsigned char* q = reinterpret_cast<const unsigned char*>(p);
-    uint64_t w = 0;
-    for (int i = 7; i >= 0; --i)
-        w = (w << 8) | q[i];
-    return w;
+// Text goes a machine word at a time: eight bytes on 64-bit targets, four on
+// 32-bit ones, where a wider word costs several instructions for each step.
+typedef size_t Word;
+const int kWordBytes = static_cast<int>(sizeof(Word));
+const Word kOnes = ~static_cast<Word>(0) / 0xFF;
+const Word kLow7 = kOnes * 0x7F;
+
+inline int LowestBit(unsigned int x) {
+    return __builtin_ctz(x);
+}
+inline int LowestBit(unsigned long x) {
+    return __builtin_ctzl(x);
+}
+inline int LowestBit(unsigned long long x) {
+    return __builtin_ctzll(x);
+}
+inline int LeadingZeros(unsigned int x) {
+    return __builtin_clz(x);
+}
+inline int LeadingZeros(unsigned long x) {
+    return __builtin_clzl(x);
+}
+inline int LeadingZeros(unsigned long long x) {
+    return __builtin_clzll(x);
 }
 
-// The index of the first line feed among the eight bytes of w (lowest
-// first), or 8. A byte that is zero after the exclusive or is the only one
-// whose high bit the mask keeps.
-int FirstLineFeed(uint64_t w) {
-    const uint64_t kLow7 = 0x7F7F7F7F7F7F7F7Full;
-    w ^= 0x0101010101010101ull * '\n';
-    const uint64_t mask = ~(((w & kLow7) + kLow7) | w | kLow7);
-    return mask == 0 ? 8 : __builtin_ctzll(mask) / 8;
+// The index of the first line feed among the word's bytes at p, or
+// kWordBytes. A byte that is zero after the exclusive or is the only one
+// whose high bit the mask keeps; the first byte in memory is the word's
+// lowest where the machine is little-endian, its highest otherwise.
+int FirstLineFeed(const char* p) {
+    Word w;
+    memcpy(&w, p, sizeof w);
+    w ^= kOnes * '\n';
+    const Word mask = ~(((w & kLow7) + kLow7) | w | kLow7);
+    if (mask == 0)
+        return kWordBytes;
+    const Word kOne = 1;
+    const bool bLittleEndian = *reinterpret_cast<const unsigned char*>(&kOne) == 1;
+    return (bLittleEndian ? LowestBit(mask) : LeadingZeros(mask)) / 8;
 }
 
 // Copies [p, pEnd) to pOut with every '\n' stored as CR LF and returns the
 // end of what was stored; pOut has room for all of it. Text lines are
-// short, so the bytes go eight at a time rather than through a search per
-// line. While eight bytes are left to read, at least eight are left to
+// short, so the bytes go a word at a time rather than through a search per
+// line. While a word's bytes are left to read, at least as many are left to
 // store, so a whole word always fits where the next bytes go.
 char* StoreText(const char* p, const char* pEnd, char* pOut) {
-    for (; pEnd - p >= 8;) {
-        memcpy(pOut, p, 8);
-        const int nPlain = FirstLineFeed(LoadWord(p));
+    for (; pEnd - p >= kWordBytes;) {
+        memcpy(pOut, p, kWordBytes);
+        const int nPlain = FirstLineFeed(p);
         pOut += nPlain;
         p += nPlain;
-        if (nPlain < 8) {
+        if (nPlain < kWordBytes) {
             *pOut++ = '\r';
             *pOut++ = '\n';
             ++p;

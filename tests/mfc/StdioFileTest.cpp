@@ -63,22 +63,22 @@ TEST(StdioFile, WritesCrLfInTextModeOnly) {
 TEST(StdioFile, LinesAcrossBufferBoundaries) {
     // Lines of many lengths with CR LF, LF and lone CR, and one line longer
     // than a buffer. A CR LF straddles each power-of-two offset from 4 KiB to
-    // 64 KiB, where a read buffer may end.
+    // 512 KiB, where a read buffer may end.
     Lines expected;
     std::string stored, translated, written;
     size_t boundary = 4096;
-    for (int i = 0; i < 3000; ++i) {
+    for (int i = 0; i < 12000; ++i) {
         std::string line(static_cast<size_t>(i * 7 % 97), static_cast<char>('a' + i % 26));
         if (i % 11 == 0)
             line += "\rx";
         const char* end = i % 3 == 0 ? "\n" : "\r\n";
-        if (boundary <= 65536 && stored.size() + line.size() + 2 >= boundary) {
+        if (boundary <= 524288 && stored.size() + line.size() + 2 >= boundary) {
             line.assign(boundary - 1 - stored.size(), 'b');
             end = "\r\n";
             boundary *= 2;
         }
-        if (i == 1500)
-            line.assign(200000, 'L');
+        if (i == 11000)
+            line.assign(600000, 'L');
         stored += line + end;
         expected.emplace_back(line, stored.size());
         translated += line + "\n";

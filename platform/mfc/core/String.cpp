@@ -148,18 +148,6 @@ void CString::Grow(int nLength) {
         Reserve(nLength < INT_MAX / 3 ? Clamp(nAlloc + nAlloc / 2, nLength, INT_MAX) : nLength);
 }
 
-// p may point into this string. A text that fits keeps the buffer; the
-// rarer case is a function of its own, so that this one stays short.
-void CString::Assign(LPCTSTR p, int n) {
-    if (n > GetData()->nAllocLength) {
-        AssignLarger(p, n);
-        return;
-    }
-    if (n > 0)
-        memmove(m_pszData, p, n);
-    SetLength(n);
-}
-
 void CString::AssignLarger(LPCTSTR p, int n) {
     CString fresh;
     fresh.Reserve(n);

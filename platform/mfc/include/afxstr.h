@@ -138,7 +138,18 @@ private:
     Data* GetData() const { return reinterpret_cast<Data*>(m_pszData) - 1; }
     bool IsShared() const { return GetData()->nAllocLength == 0; }
     bool Overlaps(LPCTSTR p) const;
-    void Assign(LPCTSTR p, int n);
+    // p may point into this string. A text that fits keeps the buffer; the
+    // rarer case is a function of its own. Inline: a line read into a string
+    // goes through here.
+    void Assign(LPCTSTR p, int n) {
+        if (n > GetData()->nAllocLength) {
+            AssignLarger(p, n);
+            return;
+        }
+        if (n > 0)
+            memmove(m_pszData, p, n);
+        SetLength(n);
+    }
     void AssignLarger(LPCTSTR p, int n);
     void Append(LPCTSTR p, int n);
     void Concat(LPCTSTR p1, int n1, LPCTSTR p2, int n2);

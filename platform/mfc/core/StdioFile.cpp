@@ -64,6 +64,19 @@ int FirstLineFeed(const char* p) {
     return (bLittleEndian ? LowestBit(mask) : LeadingZeros(mask)) / 8;
 }
 
+// The first line feed in [p, pEnd), or null. Lines are short: their first
+// words are looked through here, for less than a call of the C library
+// costs (some runtimes' memchr goes byte by byte); memchr searches the rest
+// of a long one.
+const char* FindLineFeed(const char* p, const char* pEnd) {
+    for (int i = 0; i < 8 && pEnd - p >= kWordBytes; ++i, p += kWordBytes) {
+        const int n = FirstLineFeed(p);
+        if (n < kWordBytes)
+            return p + n;
+    }
+    return p < pEnd ? static_cast<const char*>(memchr(p, '\n', pEnd - p)) : NULL;
+}
+
 // Copies [p, pEnd) to pOut with every '\n' stored as CR LF and returns the
 // end of what was stored; pOut has room for all of it. Text lines are
 // short, so the bytes go a word at a time rather than through a search per
@@ -119,7 +132,7 @@ BOOL CStdioFile::Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pEr
 // search; one that runs past it goes through refills.
 BOOL CStdioFile::ReadString(CString& rString) {
     SwitchTo(reading);
-    const char* pLf = static_cast<const char*>(memchr(m_pBuffer + m_nNext, '\n', m_nEnd - m_nNext));
+    const char* pLf = FindLineFeed(m_pBuffer + m_nNext, m_pBuffer + m_nEnd);
     if (pLf == NULL)
         pLf = FillToLineFeed();
     size_t nLineEnd = pLf ? static_cast<size_t>(pLf - m_pBuffer) : m_nEnd;

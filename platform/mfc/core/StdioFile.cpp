@@ -29,23 +29,14 @@ const int kWordBytes = static_cast<int>(sizeof(Word));
 const Word kOnes = ~static_cast<Word>(0) / 0xFF;
 const Word kLow7 = kOnes * 0x7F;
 
-inline int LowestBit(unsigned int x) {
-    return __builtin_ctz(x);
+int LowestBit(Word x) {
+    return sizeof(Word) > sizeof(unsigned int) ? __builtin_ctzll(x)
+                                               : __builtin_ctz(static_cast<unsigned int>(x));
 }
-inline int LowestBit(unsigned long x) {
-    return __builtin_ctzl(x);
-}
-inline int LowestBit(unsigned long long x) {
-    return __builtin_ctzll(x);
-}
-inline int LeadingZeros(unsigned int x) {
-    return __builtin_clz(x);
-}
-inline int LeadingZeros(unsigned long x) {
-    return __builtin_clzl(x);
-}
-inline int LeadingZeros(unsigned long long x) {
-    return __builtin_clzll(x);
+
+int LeadingZeros(Word x) {
+    return sizeof(Word) > sizeof(unsigned int) ? __builtin_clzll(x)
+                                               : __builtin_clz(static_cast<unsigned int>(x));
 }
 
 // The index of the first line feed among the word's bytes at p, or

@@ -16,23 +16,40 @@ function(dovuv32_public_headers target)
   endforeach()
 endfunction()
 
-# dovuv32_subsystem(source... [WINDOWS source...]): adds a folder's sources
-# to dovuv32 and the folder to its include path. Sources after WINDOWS (and
-# their headers) exist on the win32 target only.
-macro(dovuv32_subsystem)
-  cmake_parse_arguments(_sub "" "" "WINDOWS" ${ARGN})
-  set(_sub_sources ${_sub_UNPARSED_ARGUMENTS})
-  file(GLOB _sub_headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+# dovuv32_layer(name [DEPENDS layer...] source... [WINDOWS source...]): one
+# layer of dovuv32, made of the calling folder's sources (dovuv32_<name>).
+# Its sources see the framework, dezu32 and the headers of the layers it
+# depends on, and of theirs, but no layer above: an include that goes up a
+# layer does not compile. The objects go into dovuv32, whose hosts see every
+# layer's headers. Sources after WINDOWS (and their headers) exist on the
+# Windows targets only; a layer without sources on a target is its headers.
+function(dovuv32_layer name)
+  cmake_parse_arguments(ARG "" "" "DEPENDS;WINDOWS" ${ARGN})
+  set(sources ${ARG_UNPARSED_ARGUMENTS})
+  file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   if(WIN32)
-    list(APPEND _sub_sources ${_sub_WINDOWS})
+    list(APPEND sources ${ARG_WINDOWS})
   else()
-    foreach(_src IN LISTS _sub_WINDOWS)
-      get_filename_component(_name ${_src} NAME_WE)
-      list(REMOVE_ITEM _sub_headers ${CMAKE_CURRENT_SOURCE_DIR}/${_name}.h)
+    foreach(src IN LISTS ARG_WINDOWS)
+      get_filename_component(stem ${src} NAME_WE)
+      list(REMOVE_ITEM headers ${CMAKE_CURRENT_SOURCE_DIR}/${stem}.h)
     endforeach()
   endif()
-  target_sources(dovuv32 PRIVATE ${_sub_sources})
-  target_include_directories(dovuv32 PUBLIC
-    $<BUILD_INTERFACE:${CMAKE_CURRENT_SOURCE_DIR}>)
-  dovuv32_public_headers(dovuv32 ${_sub_headers})
-endmacro()
+  set(layer dovuv32_${name})
+  list(TRANSFORM ARG_DEPENDS PREPEND dovuv32_ OUTPUT_VARIABLE below)
+  if(sources)
+    add_library(${layer} OBJECT ${sources})
+    set_target_properties(${layer} PROPERTIES POSITION_INDEPENDENT_CODE ON)
+    target_compile_definitions(${layer} PRIVATE _AFXEXT)
+    target_include_directories(${layer} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+    target_link_libraries(${layer} PUBLIC dovuv32::mfc dovuv32::dezu32 ${below}
+                          PRIVATE dovuv32_warnings)
+    target_link_libraries(dovuv32 PRIVATE ${layer})
+  else()
+    add_library(${layer} INTERFACE)
+    target_include_directories(${layer} INTERFACE ${CMAKE_CURRENT_SOURCE_DIR})
+    target_link_libraries(${layer} INTERFACE dovuv32::mfc dovuv32::dezu32 ${below})
+  endif()
+  target_include_directories(dovuv32 PUBLIC $<BUILD_INTERFACE:${CMAKE_CURRENT_SOURCE_DIR}>)
+  dovuv32_public_headers(dovuv32 ${headers})
+endfunction()

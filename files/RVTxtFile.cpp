@@ -12,9 +12,6 @@ IMPLEMENT_DYNAMIC(RVTxtFile, CStdioFile)
 
 namespace {
 
-// Line positions before any line was read.
-const ULONGLONG kNoPosition = ~static_cast<ULONGLONG>(0);
-
 // Searches report positions as int. A position beyond its range is reported
 // as the largest int, so that it still reads as "found" rather than wrapping
 // into a negative "not found".

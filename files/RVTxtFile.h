@@ -117,6 +117,9 @@ protected:
     // through ReadString() so that the line model stays right.
     using CStdioFile::ReadString;
 
+    // The line positions before any line was read.
+    static constexpr ULONGLONG kNoPosition = ~static_cast<ULONGLONG>(0);
+
     CString m_strFile;
     int m_nLine;
     int m_nCol;

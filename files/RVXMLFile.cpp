@@ -11,9 +11,6 @@ IMPLEMENT_DYNAMIC(RVXMLFile, RVTxtFile)
 
 namespace {
 
-// Line positions before any line was read.
-const ULONGLONG kNoPosition = ~static_cast<ULONGLONG>(0);
-
 bool IsClosing(const CString& strName) {
     return !strName.IsEmpty() && strName[0] == '/';
 }

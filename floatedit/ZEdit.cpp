@@ -1,9 +1,10 @@
 #include "ZEdit.h"
 
 #include "dovuv32Res.h"
+#include "rvCommitReal.h"
 #include "rvNumeric.h"
+#include "rvScrollTarget.h"
 
-#include <afxres.h>
 #include <commctrl.h>
 
 #include <algorithm>
@@ -80,13 +81,9 @@ void CZEdit::UpdateData(bool bSave) {
     if (m_hWnd == NULL)
         return;
     if (bSave) {
-        // The whole text: a number cut after 31 characters would be taken
-        // as another number without a word.
         CString text;
         GetWindowText(text);
-        double x = 0.0;
-        if (!rvParseReal(text, x))
-            AfxMessageBox(AFX_IDP_PARSE_REAL, MB_OK, 0);
+        const double x = rvCommitReal(text);
         m_val = x;
         if (x >= m_valMin && x <= m_valMax) {
             UpdateSliderPos();
@@ -110,42 +107,11 @@ void CZEdit::OnSliderScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) {
     // the step twice; the edit's record still holds the position before it.
     if (m_nPos > m_nSteps)
         m_nPos = ThumbPos();
-    switch (nSBCode) {
-    case SB_LINEUP:
-        if (m_nPos > 0)
-            --m_nPos;
-        break;
-    case SB_LINEDOWN:
-        if (m_nPos < m_nSteps)
-            ++m_nPos;
-        break;
-    case SB_PAGEUP:
-        if (pScrollBar != NULL && m_nPos > 0) {
-            const UINT nPage = PageOf(pScrollBar);
-            m_nPos = nPage > m_nPos ? 0 : m_nPos - nPage;
-        }
-        break;
-    case SB_PAGEDOWN:
-        if (pScrollBar != NULL && m_nPos < m_nSteps) {
-            const UINT nPage = PageOf(pScrollBar);
-            m_nPos = nPage > m_nSteps - m_nPos ? m_nSteps : m_nPos + nPage;
-        }
-        break;
-    case SB_THUMBPOSITION:
-    case SB_THUMBTRACK:
-        // A thumb beyond the scale (a trackbar given another range) stops at
-        // its end: the value never leaves the span.
-        m_nPos = std::min(nPos, m_nSteps);
-        break;
-    case SB_TOP:
-        m_nPos = 0;
-        break;
-    case SB_BOTTOM:
-        m_nPos = m_nSteps;
-        break;
-    default:
-        break;
-    }
+    // A thumb beyond the scale (a trackbar given another range) stops at its
+    // end: the value never leaves the span.
+    m_nPos = static_cast<UINT>(rvScrollTarget(nSBCode, std::min(nPos, m_nSteps),
+                                              static_cast<int>(m_nPos), static_cast<int>(m_nSteps),
+                                              pScrollBar));
     m_val = ValueOf(m_nPos);
     UpdateData(false);
 }
@@ -189,10 +155,6 @@ UINT CZEdit::ThumbPos() const {
         return PositionOf(m_val);
     const LRESULT nPos = pSlider->SendMessage(TBM_GETPOS);
     return nPos <= 0 ? 0 : std::min(static_cast<UINT>(nPos), m_nSteps);
-}
-
-UINT CZEdit::PageOf(CScrollBar* pScrollBar) {
-    return static_cast<UINT>(pScrollBar->SendMessage(TBM_GETPAGESIZE));
 }
 
 void CZEdit::MoveThumb(UINT nPosition) {

@@ -47,7 +47,6 @@ private:
     // Where the thumb is; for a popup without a window, where the value
     // would put it.
     UINT ThumbPos() const;
-    static UINT PageOf(CScrollBar* pScrollBar);
     void MoveThumb(UINT nPosition);
 
     short m_precision;

@@ -3,15 +3,13 @@
 #include "AIBaseState.h"
 #include "LiveObjects.h"
 #include "RVEditTransient.h"
+#include "rvCommitReal.h"
 #include "rvNumeric.h"
-
-#include <afxres.h>
 
 #include <cmath>
 
 namespace {
 
-const double kTolerance = 1e-10;
 const double kMargin = 1.5;
 const double kSpanEnd = 10.0;
 const double kUnlimited = 1e307;
@@ -376,17 +374,13 @@ void CRVEdit::UpdateData(BOOL bSave, bool bUpdateController) {
     }
     if (!HasWindow())
         return;
-    // The whole text: a number cut after 31 characters would be taken as
-    // another number without a word.
     CString text;
     GetWindowText(text);
     CommitText(text, bUpdateController);
 }
 
 void CRVEdit::CommitText(LPCTSTR lpszText, bool bUpdateController) {
-    double x = 0.0;
-    if (!rvParseReal(lpszText, x))
-        AfxMessageBox(AFX_IDP_PARSE_REAL, MB_OK, 0); // and go on with what was read
+    const double x = rvCommitReal(lpszText);
     m_val = x;
     if (m_range.In(x)) {
         if (m_bControlled && bUpdateController)

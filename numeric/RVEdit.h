@@ -33,6 +33,10 @@ public:
         eRangeExtend = 2, // the range grows to include it
     };
 
+    // Range ends closer than this are one; a range narrower than this has
+    // no width to span: the edit's window, and its slider's, are disabled.
+    static constexpr double kTolerance = 1e-10;
+
     CRVEdit();
     virtual ~CRVEdit();
 

@@ -3,13 +3,13 @@
 #include "LiveObjects.h"
 #include "RVEdit.h"
 #include "rvNumeric.h"
+#include "rvScrollTarget.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-const double kTolerance = 1e-10;
 // Label ends beyond these show as infinite.
 const double kLabelInfinity = 100000.0;
 // The width labels start with; a created label grows to show its text.
@@ -60,19 +60,19 @@ CSliderDyna::~CSliderDyna() {
 // Mappings
 
 bool CSliderDyna::RoomBelow() const {
-    return m_editRange.m_min + kTolerance < m_valRange.m_min;
+    return m_editRange.m_min + CRVEdit::kTolerance < m_valRange.m_min;
 }
 
 bool CSliderDyna::RoomAbove() const {
-    return m_editRange.m_max - kTolerance > m_valRange.m_max;
+    return m_editRange.m_max - CRVEdit::kTolerance > m_valRange.m_max;
 }
 
 bool CSliderDyna::LowPinned() const {
-    return std::fabs(m_valRange.m_min - m_editRange.m_min) < kTolerance;
+    return std::fabs(m_valRange.m_min - m_editRange.m_min) < CRVEdit::kTolerance;
 }
 
 bool CSliderDyna::HighPinned() const {
-    return std::fabs(m_valRange.m_max - m_editRange.m_max) < kTolerance;
+    return std::fabs(m_valRange.m_max - m_editRange.m_max) < CRVEdit::kTolerance;
 }
 
 int CSliderDyna::ValToPosn(double v) {
@@ -293,7 +293,7 @@ void CSliderDyna::SetClient(CRVEdit* pEdit) {
     m_nFirstInnerPosn = m_nPosnCount / 10;
     m_nLastInnerPosn = m_nPosnCount - m_nPosnCount / 10;
     OnUpdateController(0, 0);
-    if (m_valRange.GetLength() >= kTolerance) {
+    if (m_valRange.GetLength() >= CRVEdit::kTolerance) {
         UpdatePosn();
         Enable(TRUE);
     }
@@ -321,7 +321,7 @@ LRESULT CSliderDyna::OnRVEditSetupModified(WPARAM wParam, LPARAM) {
     m_bDynamicMax = m_pClient->IsDynamicMax();
     UpdateMinMaxDisplay();
     if (m_hWnd != NULL)
-        EnableWindow(m_valRange.GetLength() >= kTolerance);
+        EnableWindow(m_valRange.GetLength() >= CRVEdit::kTolerance);
     return 1;
 }
 
@@ -600,47 +600,15 @@ void CSliderDyna::AttachBuddy() {
 
 // Notifications
 
-int CSliderDyna::ScrollTarget(UINT nSBCode, UINT nPos, int base, CScrollBar* pScrollBar) {
-    switch (nSBCode) {
-    case TB_LINEUP:
-        return base > 0 ? base - 1 : base;
-    case TB_LINEDOWN:
-        return base < m_nPosnCount ? base + 1 : base;
-    case TB_PAGEUP:
-        if (pScrollBar != NULL && (base > 0 || base == -1)) {
-            const int page =
-                static_cast<int>(reinterpret_cast<CWnd*>(pScrollBar)->SendMessage(TBM_GETPAGESIZE));
-            return page > base ? 0 : base - page;
-        }
-        return base;
-    case TB_PAGEDOWN:
-        if (pScrollBar != NULL && (base < m_nPosnCount || base == -1)) {
-            const int page =
-                static_cast<int>(reinterpret_cast<CWnd*>(pScrollBar)->SendMessage(TBM_GETPAGESIZE));
-            return page > m_nPosnCount - base ? m_nPosnCount : base + page;
-        }
-        return base;
-    case TB_THUMBPOSITION:
-    case TB_THUMBTRACK:
-        return static_cast<int>(nPos);
-    case TB_TOP:
-        return 0;
-    case TB_BOTTOM:
-        return m_nPosnCount;
-    default:
-        return base;
-    }
-}
-
 void CSliderDyna::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) {
-    SetCurPosn(ScrollTarget(nSBCode, nPos, GetPos(), pScrollBar));
+    SetCurPosn(rvScrollTarget(nSBCode, nPos, GetPos(), m_nPosnCount, pScrollBar));
 }
 
 void CSliderDyna::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) {
     const int base = m_nLastPosn;
     if (nSBCode == TB_ENDTRACK && m_pClient != NULL)
         m_pClient->OnEndModify(); // the end of a drag ends the edit's modification
-    const int target = ScrollTarget(nSBCode, nPos, base, pScrollBar);
+    const int target = rvScrollTarget(nSBCode, nPos, base, m_nPosnCount, pScrollBar);
     if (target != base)
         SetCurPosn(target);
     if (CWnd* pDialog = ClientParent())

@@ -167,9 +167,6 @@ private:
     // width where the range leaves room for it, so that no position of the
     // thumb stands for a value the client does not permit.
     void KeepInsideLimits(double& lo, double& hi) const;
-    // The new position for a scroll code from base, as the trackbar moves;
-    // a page step needs the scroll bar's page size.
-    int ScrollTarget(UINT nSBCode, UINT nPos, int base, CScrollBar* pScrollBar);
     // Whether a message naming wParam as its sender is to be handled: it
     // names no one (the slider's own calls) or a live edit. Otherwise
     // lIgnored is the answer: 0 when wParam names no live object.

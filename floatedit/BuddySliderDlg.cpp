@@ -9,7 +9,6 @@
 BEGIN_MESSAGE_MAP(CBuddySliderDlg, CDialog)
 ON_WM_HSCROLL()
 ON_WM_KEYDOWN()
-ON_WM_SIZE()
 END_MESSAGE_MAP()
 
 CBuddySliderDlg::CBuddySliderDlg(CWnd* pParent)
@@ -41,10 +40,6 @@ void CBuddySliderDlg::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
     if (nChar == VK_ESCAPE)
         return;
     CDialog::OnKeyDown(nChar, nRepCnt, nFlags);
-}
-
-void CBuddySliderDlg::OnSize(UINT nType, int cx, int cy) {
-    CDialog::OnSize(nType, cx, cy);
 }
 
 void CBuddySliderDlg::OnOK() {

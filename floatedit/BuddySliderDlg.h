@@ -33,7 +33,6 @@ protected:
 
     afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
-    afx_msg void OnSize(UINT nType, int cx, int cy);
 
 private:
     void ForwardToEditDialog(UINT nID);

@@ -24,8 +24,8 @@ ON_CONTROL_REFLECT(EN_KILLFOCUS, &CZEdit::OnKillFocusReflect)
 END_MESSAGE_MAP()
 
 CZEdit::CZEdit()
-    : m_precision(4), m_pParent(NULL), m_nPos(0xFFFFFFFFu), m_valMax(20.0), m_val(0.0),
-      m_sliderDlg(NULL), m_nSteps(100), m_valMin(0.0) {
+    : m_precision(4), m_nPos(0xFFFFFFFFu), m_valMax(20.0), m_val(0.0), m_sliderDlg(NULL),
+      m_nSteps(100), m_valMin(0.0) {
     m_sliderDlg.SetOwnerEdit(this);
 }
 
@@ -35,29 +35,32 @@ void CZEdit::PreSubclassWindow() {
 }
 
 BOOL CZEdit::AttachToParent() {
-    m_pParent = CWnd::FromHandle(::GetParent(m_hWnd));
     CreateSliderPopup();
     return TRUE;
 }
 
 BOOL CZEdit::CreateSliderPopup() {
     // The popup is a child window: without a parent there is nowhere to put it.
-    if (m_pParent == NULL)
+    const HWND hParent = GetParentHwnd();
+    if (hParent == NULL)
         return FALSE;
+    // The parent's window object may be a temporary one, gone at the next
+    // idle time: it serves this call only.
+    CWnd* pParent = CWnd::FromHandle(hParent);
     // Bound again (a dialog shown a second time, say): the new popup
     // replaces one that is still around.
     if (m_sliderDlg.m_hWnd != NULL)
         m_sliderDlg.DestroyWindow();
-    if (!m_sliderDlg.Create(IDD_BUDDY_SLIDER, m_pParent))
+    if (!m_sliderDlg.Create(IDD_BUDDY_SLIDER, pParent))
         return FALSE;
     m_nPos = ThumbPos();
 
-    CWnd* pPlaceholder = m_pParent->GetDlgItem(IDC_BUDDY_PLACEHOLDER);
+    CWnd* pPlaceholder = pParent->GetDlgItem(IDC_BUDDY_PLACEHOLDER);
     if (pPlaceholder == NULL)
         return FALSE;
     CRect rect;
     pPlaceholder->GetWindowRect(&rect);
-    m_pParent->ScreenToClient(&rect);
+    pParent->ScreenToClient(&rect);
     if (!m_sliderDlg.SetWindowPos(this, rect.left, rect.top, rect.Width(), rect.Height(),
                                   SWP_SHOWWINDOW))
         return FALSE;

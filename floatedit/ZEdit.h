@@ -13,7 +13,7 @@ class CZEdit : public CEdit {
 public:
     CZEdit();
 
-    // The parent becomes the edit's dialog and gets the popup; always TRUE.
+    // The popup for the edit's parent, its dialog; always TRUE.
     BOOL AttachToParent();
     // Creates the popup in the edit's dialog and lays it over the
     // placeholder. FALSE when there is no placeholder or it could not be
@@ -50,10 +50,6 @@ private:
     void MoveThumb(UINT nPosition);
 
     short m_precision;
-    // Only good while subclassing runs: a wrapper the framework made for a
-    // window of its own may be gone later, so the popup looks the parent up
-    // again (GetParentHwnd).
-    CWnd* m_pParent;
     // Where the thumb is, as far as the edit knows: where it last put the
     // thumb or where the trackbar said the thumb went. Line and page steps
     // start from here. All bits set until the popup exists.

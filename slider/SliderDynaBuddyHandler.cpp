@@ -1,6 +1,6 @@
 #include "SliderDynaBuddyHandler.h"
 
-CSliderDynaBuddyHandler::CSliderDynaBuddyHandler() : m_pSlider(NULL), m_pBuddyWnd(NULL) {}
+CSliderDynaBuddyHandler::CSliderDynaBuddyHandler() : m_pSlider(NULL) {}
 
 CSliderDynaBuddyHandler::~CSliderDynaBuddyHandler() {}
 
@@ -9,5 +9,4 @@ void CSliderDynaBuddyHandler::Attach(CSliderDyna* pSlider, CWnd* pBuddy) {
     if (IsHooked())
         HookWindow(NULL);
     HookWindow(pBuddy);
-    m_pBuddyWnd = pBuddy;
 }

@@ -20,5 +20,4 @@ public:
 
 protected:
     CSliderDyna* m_pSlider; // the slider whose member this is
-    CWnd* m_pBuddyWnd;      // the buddy hooked now; not owned
 };

@@ -231,4 +231,24 @@ TEST(FloatEditAlone, WithoutPlaceholderOrWindowTheEditStillWorks) {
     dlg.DestroyWindow();
 }
 
+// A parent that is no framework window has only a temporary window object,
+// gone at the next idle time, whose memory the next one may take: the popup
+// made later still goes into the edit's own parent.
+TEST(FloatEditAlone, PopupMadeLaterGoesIntoAParentWithoutWindowObject) {
+    HWND hParent = ::CreateWindow(WC_STATIC, "", WS_POPUP, 0, 0, 300, 100, NULL, NULL, NULL, NULL);
+    HWND hOther = ::CreateWindow(WC_STATIC, "", WS_POPUP, 0, 0, 300, 100, NULL, NULL, NULL, NULL);
+    ::CreateWindow(WC_STATIC, "", WS_CHILD, 60, 0, 200, 30, hParent,
+                   reinterpret_cast<HMENU>(IDC_BUDDY_PLACEHOLDER), NULL, NULL);
+    CZEdit edit;
+    edit.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 20), CWnd::FromHandle(hParent), 1);
+    CWnd::DeleteTempMap();
+    CWnd::FromHandle(hOther);
+    EXPECT_TRUE(edit.CreateSliderPopup());
+    EXPECT_EQ(hParent, ::GetParent(::GetWindow(edit.m_hWnd, GW_HWNDNEXT)));
+    EXPECT_EQ(HWND(NULL), ::GetWindow(hOther, GW_CHILD));
+    edit.DestroyWindow();
+    ::DestroyWindow(hOther);
+    ::DestroyWindow(hParent);
+}
+
 } // namespace

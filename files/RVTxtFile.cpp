@@ -288,6 +288,46 @@ const char* LineStart(const char* pBegin, const char* p) {
     return pLf != NULL ? pLf + 1 : pBegin;
 }
 
+// Reads on in raw blocks of whole lines up to the first line in which the
+// text's bytes occur, and counts the lines before it as read: the line
+// counter, the column and the current line's position (the file's, passed
+// in) end as ReadString would have left them. A line that does not end
+// inside a block (the last one, or a very long one) is left to ReadString.
+void SkipLinesWithout(CStdioFile& file, char* pBlock, UINT nBlock, const CString& strText,
+                      size_t nRare, ULONGLONG& posCurLine, int& nLine, int& nCol) {
+    const size_t nText = static_cast<size_t>(strText.GetLength());
+    ULONGLONG nPos = file.GetPosition();
+    for (;;) {
+        SeekTo(file, nPos);
+        const UINT nRead = file.CFile::Read(pBlock, nBlock);
+        const char* const pBegin = pBlock;
+        const char* const pLastLf = FindLastLineFeed(pBegin, pBegin + nRead);
+        if (pLastLf == NULL)
+            break;
+        const char* const pEnd = pLastLf + 1;
+        const char* pHit = FindBytes(pBegin, pEnd, strText, nText, nRare);
+        const char* const pStop = pHit == pEnd ? pEnd : LineStart(pBegin, pHit);
+        if (pStop > pBegin) {
+            const char* const pLastLine = LineStart(pBegin, pStop - 1);
+            posCurLine = nPos + (pLastLine - pBegin);
+            nLine += static_cast<int>(CountLineFeeds(pBegin, pStop - pBegin));
+            nCol = 0;
+            nPos += pStop - pBegin;
+        }
+        if (pHit != pEnd)
+            break;
+    }
+    SeekTo(file, nPos);
+}
+
+// The text's index in the line from nFrom on; -1 also for a start outside
+// the line.
+int FindFrom(const CString& strLine, LPCTSTR lpszText, int nFrom) {
+    if (nFrom < 0 || nFrom > strLine.GetLength())
+        return -1;
+    return strLine.Find(lpszText, nFrom);
+}
+
 } // namespace
 
 RVTxtFile::RVTxtFile() {
@@ -364,7 +404,8 @@ int RVTxtFile::Find2(const CString& strText, bool bContains, int* pCol, int* pLi
     const size_t nRare = nBlock > 0 ? RareByteIndex(strText, strText.GetLength()) : 0;
     for (;;) {
         if (nBlock > 0)
-            SkipLinesWithout(block.get(), nBlock, strText, nRare);
+            SkipLinesWithout(*this, block.get(), nBlock, strText, nRare, m_posCurLine, m_nLine,
+                             m_nCol);
         if (!ReadString())
             return -1;
         const int nAt = m_strCurLine.Find(strText);
@@ -378,48 +419,11 @@ int RVTxtFile::Find2(const CString& strText, bool bContains, int* pCol, int* pLi
     }
 }
 
-// Reads on in raw blocks of whole lines up to the first line in which the
-// text's bytes occur, and counts the lines before it as read: the line
-// counter, the column and the current line's position end as ReadString
-// would have left them. A line that does not end inside a block (the last
-// one, or a very long one) is left to ReadString.
-void RVTxtFile::SkipLinesWithout(char* pBlock, UINT nBlock, const CString& strText, size_t nRare) {
-    const size_t nText = static_cast<size_t>(strText.GetLength());
-    ULONGLONG nPos = GetPosition();
-    for (;;) {
-        SeekTo(*this, nPos);
-        const UINT nRead = CFile::Read(pBlock, nBlock);
-        const char* const pBegin = pBlock;
-        const char* const pLastLf = FindLastLineFeed(pBegin, pBegin + nRead);
-        if (pLastLf == NULL)
-            break;
-        const char* const pEnd = pLastLf + 1;
-        const char* pHit = FindBytes(pBegin, pEnd, strText, nText, nRare);
-        const char* const pStop = pHit == pEnd ? pEnd : LineStart(pBegin, pHit);
-        if (pStop > pBegin) {
-            const char* const pLastLine = LineStart(pBegin, pStop - 1);
-            m_posCurLine = nPos + (pLastLine - pBegin);
-            m_nLine += static_cast<int>(CountLineFeeds(pBegin, pStop - pBegin));
-            m_nCol = 0;
-            nPos += pStop - pBegin;
-        }
-        if (pHit != pEnd)
-            break;
-    }
-    SeekTo(*this, nPos);
-}
-
-int RVTxtFile::FindInCurLine(LPCTSTR lpszText, int nFrom) const {
-    if (nFrom < 0 || nFrom > m_strCurLine.GetLength())
-        return -1;
-    return m_strCurLine.Find(lpszText, nFrom);
-}
-
 int RVTxtFile::FindNext(LPCTSTR lpszText, int* pCol, bool bSkip) {
     if (lpszText == NULL)
         return -1;
     bool bMovedOn = false;
-    int nAt = FindInCurLine(lpszText, m_nCol);
+    int nAt = FindFrom(m_strCurLine, lpszText, m_nCol);
     while (nAt < 0) {
         if (!ReadString())
             return -1;

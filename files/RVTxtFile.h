@@ -138,6 +138,4 @@ private:
     bool GetPlace(Place& place);
     bool ReplaceBytes(const Place& place, ULONGLONG nStart, ULONGLONG nEnd, const BYTE* pData,
                       int nLength, bool bKeepPlace);
-    int FindInCurLine(LPCTSTR lpszText, int nFrom) const;
-    void SkipLinesWithout(char* pBlock, UINT nBlock, const CString& strText, size_t nRare);
 };

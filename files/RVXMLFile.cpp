@@ -63,6 +63,11 @@ struct NameInLine {
     }
 };
 
+// The name of the tag between the '<' at nOpen and the '>' at nClose.
+NameInLine TagName(const CString& strLine, int nOpen, int nClose) {
+    return NameInLine{static_cast<LPCTSTR>(strLine) + nOpen + 1, nClose - nOpen - 1};
+}
+
 // Tags are compared with the names as CompareTagNames compares them.
 bool SameTagName(const NameInLine& name, LPCTSTR pszName) {
     return name.WithoutSlash().EqualsNoCase(WithoutSlash(pszName));
@@ -295,7 +300,7 @@ inline EIterResult RVXMLFile::ReadComponentOf(XMLNode* pNode) {
     if (nOpen < 0)
         return eIterStop;
     const int nClose = FindTagEnd(nOpen);
-    const NameInLine name = {static_cast<LPCTSTR>(m_strCurLine) + nOpen + 1, nClose - nOpen - 1};
+    const NameInLine name = TagName(m_strCurLine, nOpen, nClose);
     if (name.IsClosing()) {
         if (NameInLine{name.p + 1, name.nLength - 1}.EqualsNoCase(m_strNodeTag))
             return eIterDone;
@@ -336,8 +341,7 @@ bool RVXMLFile::GetNext(XMLNode*& pNode, bool bNodesOnly) {
         if (nOpen < 0)
             return false;
         const int nClose = FindTagEnd(nOpen);
-        const NameInLine name = {static_cast<LPCTSTR>(m_strCurLine) + nOpen + 1,
-                                 nClose - nOpen - 1};
+        const NameInLine name = TagName(m_strCurLine, nOpen, nClose);
         const bool bClosing = name.IsClosing();
         const bool bNodeTag = SameTagName(name, m_strNodeTag);
         if (!bClosing && !bNodeTag)
@@ -371,8 +375,7 @@ bool RVXMLFile::SkipFolder(const CString& strName) {
         if (nOpen < 0)
             return false;
         const int nClose = FindTagEnd(nOpen);
-        const NameInLine name = {static_cast<LPCTSTR>(m_strCurLine) + nOpen + 1,
-                                 nClose - nOpen - 1};
+        const NameInLine name = TagName(m_strCurLine, nOpen, nClose);
         const bool bSame = SameTagName(name, strName);
         const bool bClosing = name.IsClosing();
         PassTag(nClose);

@@ -11,7 +11,10 @@ const int kMaxComponents = 100;
 
 // Walks the back-slash separated components of a path from the left, as
 // repeated SplitFirstFolder calls on the remainder would, without copying the
-// remainder each time. A trailing separator ends the walk.
+// remainder each time. A trailing separator ends the walk, and so does a
+// component beyond kMaxComponents (TooDeep). The caller builds the path the
+// components lead to in built, to which each step adds the separator before
+// the next component.
 class Components {
 public:
     explicit Components(const CString& path) : m_path(path) {}
@@ -20,6 +23,10 @@ public:
         const int length = m_path.GetLength();
         if (m_start >= length)
             return false;
+        if (++m_count > kMaxComponents)
+            return false;
+        if (m_count > 1)
+            built += '\\';
         const int separator = m_path.Find('\\', m_start);
         const int end = separator < 0 ? length : separator;
         component = m_path.Mid(m_start, end - m_start);
@@ -27,11 +34,14 @@ public:
         return true;
     }
 
-    bool AtEnd() const { return m_start >= m_path.GetLength(); }
+    bool TooDeep() const { return m_count > kMaxComponents; }
+
+    CString built;
 
 private:
     const CString& m_path;
     int m_start = 0;
+    int m_count = 0;
 };
 
 // Reads a decimal integer the way "%d" does (leading white space, a sign,
@@ -212,46 +222,37 @@ CString Path::GetFile(const CString& folder, const CString& name, int n) {
 CString Path::AliasToPath(CString& path) {
     MakeSlashesBack(path);
     Components components(path);
-    CString built;
     CString component;
-    for (int count = 1; components.Next(component); ++count) {
-        if (count > kMaxComponents)
-            return CString();
+    while (components.Next(component)) {
         const CString given = component;
         const int alias = AliasToWildCard(component);
         if (alias < 0) {
             // A name such as "data~-1" is a long name, not an alias: keep it.
-            built += given;
+            components.built += given;
         } else if (alias == 1) {
-            built = GetFile(built, component, 1);
-            if (built.IsEmpty())
+            components.built = GetFile(components.built, component, 1);
+            if (components.built.IsEmpty())
                 return path;
         } else {
             // Only ~1 aliases can be resolved by wildcard; ~0 names no entry.
             return path;
         }
-        if (!components.AtEnd())
-            built += '\\';
     }
-    return built;
+    return components.TooDeep() ? CString() : components.built;
 }
 
 bool Path::CreateDir(CString& path) {
     MakeSlashesBack(path);
     Components components(path);
-    CString built;
     CString component;
-    for (int count = 1; components.Next(component); ++count) {
-        if (count > kMaxComponents)
-            return false;
-        built += component;
+    while (components.Next(component)) {
+        components.built += component;
+        const CString& built = components.built;
         // A drive such as "C:" is neither tested nor created.
         if (component.Find(':') < 0 && !Exists(built) && !::CreateDirectoryA(built, NULL))
             return false;
-        if (!components.AtEnd())
-            built += '\\';
     }
-    return true;
+    return !components.TooDeep();
 }
 
 CString rvGetRelativePath(CString target, CString base) {

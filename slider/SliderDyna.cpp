@@ -37,14 +37,7 @@ ON_MESSAGE(WM_RV_EDIT_SETUP_MODIFIED, &CSliderDyna::OnRVEditSetupModified)
 END_MESSAGE_MAP()
 
 CSliderDyna::CSliderDyna()
-    : m_valRange(0.0, 20.0), m_val(0.0), m_bShowMinMax(TRUE), m_nPrecision(3), m_bStandalone(false),
-      m_bDynamicMin(true), m_bDynamicMax(true), m_nLastPosn(0), m_nFloatDir(0), m_nPosnCount(120),
-      m_nFirstInnerPosn(12), m_nLastInnerPosn(108), m_nTimerId(0), m_nTimerUnit(10),
-      m_pClient(NULL), m_nMaxLabelId(0), m_nMinLabelId(0), m_nTimerPeriod(0), m_strMinText("0.0"),
-      m_strMaxText("20.0"), m_nLabelWidth(kLabelWidth) {
-    // One hundredth of the default display range per tick, whatever the
-    // range becomes later.
-    m_dFloatStep = (m_valRange.m_max - m_valRange.m_min) * 0.01;
+    : m_nMaxLabelId(0), m_nMinLabelId(0), m_nLabelWidth(kLabelWidth), m_nTimerId(0) {
     LiveObjects::Add(this);
 }
 
@@ -60,87 +53,85 @@ CSliderDyna::~CSliderDyna() {
 // Mappings
 
 bool CSliderDyna::RoomBelow() const {
-    return m_editRange.m_min + CRVEdit::kTolerance < m_valRange.m_min;
+    return m_model.editRange.m_min + CRVEdit::kTolerance < m_model.valRange.m_min;
 }
 
 bool CSliderDyna::RoomAbove() const {
-    return m_editRange.m_max - CRVEdit::kTolerance > m_valRange.m_max;
+    return m_model.editRange.m_max - CRVEdit::kTolerance > m_model.valRange.m_max;
 }
 
 bool CSliderDyna::LowPinned() const {
-    return std::fabs(m_valRange.m_min - m_editRange.m_min) < CRVEdit::kTolerance;
+    return std::fabs(m_model.valRange.m_min - m_model.editRange.m_min) < CRVEdit::kTolerance;
 }
 
 bool CSliderDyna::HighPinned() const {
-    return std::fabs(m_valRange.m_max - m_editRange.m_max) < CRVEdit::kTolerance;
+    return std::fabs(m_model.valRange.m_max - m_model.editRange.m_max) < CRVEdit::kTolerance;
 }
 
 int CSliderDyna::ValToPosn(double v) {
-    const double width = m_valRange.m_max - m_valRange.m_min;
-    const int span = m_nLastInnerPosn - m_nFirstInnerPosn;
-    double offset = span * (v - m_valRange.m_min) / width;
+    const double width = m_model.valRange.m_max - m_model.valRange.m_min;
+    const int span = kLastInnerPosn - kFirstInnerPosn;
+    double offset = span * (v - m_model.valRange.m_min) / width;
     if (std::isinf(offset))
-        offset = (v - m_valRange.m_min) / width * span; // the product overflowed
+        offset = (v - m_model.valRange.m_min) / width * span; // the product overflowed
     // A range of zero width, or a value that is no number, has no place on
     // the scale: the start of the inner zone.
     if (width == 0.0 || std::isnan(offset))
-        return m_nFirstInnerPosn;
-    return m_nFirstInnerPosn +
+        return kFirstInnerPosn;
+    return kFirstInnerPosn +
            static_cast<int>(std::fmax(-kPosnLimit, std::fmin(kPosnLimit, offset)));
 }
 
 double CSliderDyna::PosnToVal(int p) {
-    const int lowPos = LowPinned() ? 0 : m_nFirstInnerPosn;
-    const int highPos = HighPinned() ? m_nPosnCount : m_nLastInnerPosn;
+    const int lowPos = LowPinned() ? 0 : kFirstInnerPosn;
+    const int highPos = HighPinned() ? kPosnCount : kLastInnerPosn;
     if (highPos == lowPos)
-        return m_valRange.m_min;
-    const double width = m_valRange.m_max - m_valRange.m_min;
+        return m_model.valRange.m_min;
+    const double width = m_model.valRange.m_max - m_model.valRange.m_min;
     double offset = (p - lowPos) * width / (highPos - lowPos);
     if (std::isinf(offset))
         offset = width / (highPos - lowPos) * (p - lowPos); // the product overflowed
-    const double v = m_valRange.m_min + offset;
+    const double v = m_model.valRange.m_min + offset;
     if (p < lowPos || p > highPos)
         return v;
     // The width of a range far from zero (-5e299 .. -10) has lost its near
     // end's digits: the scale's positions still give values inside it.
-    return std::fmax(m_valRange.m_min, std::fmin(v, m_valRange.m_max));
+    return std::fmax(m_model.valRange.m_min, std::fmin(v, m_model.valRange.m_max));
 }
 
 void CSliderDyna::SetValRange(double lo, double hi) {
-    m_valRange.m_min = lo;
-    m_valRange.m_max = hi;
+    m_model.valRange.m_min = lo;
+    m_model.valRange.m_max = hi;
 }
 
 void CSliderDyna::GetValRange(double& lo, double& hi) const {
-    lo = m_valRange.m_min;
-    hi = m_valRange.m_max;
+    lo = m_model.valRange.m_min;
+    hi = m_model.valRange.m_max;
 }
 
 void CSliderDyna::SetDynamic(bool bMin, bool bMax) {
-    m_bDynamicMin = bMin;
-    m_bDynamicMax = bMax;
+    m_model.bDynamicMin = bMin;
+    m_model.bDynamicMax = bMax;
 }
 
 BOOL CSliderDyna::IsValidInit() {
-    return m_valRange.m_min <= m_val && m_val <= m_valRange.m_max;
+    return m_model.valRange.m_min <= m_model.val && m_model.val <= m_model.valRange.m_max;
 }
 
 BOOL CSliderDyna::IsValid() {
-    if (m_hWnd != NULL) {
-        const int pos = GetPos();
-        if (pos < 0 || pos > m_nPosnCount)
-            return FALSE;
-    }
-    return m_nFirstInnerPosn <= m_nLastInnerPosn;
+    if (m_hWnd == NULL)
+        return TRUE;
+    const int pos = GetPos();
+    return pos >= 0 && pos <= kPosnCount;
 }
 
 // Value and floating
 
 void CSliderDyna::SetVal(double v) {
-    m_val = v;
-    if (!m_valRange.In(v))
+    m_model.val = v;
+    if (!m_model.valRange.In(v))
         UpdateFloatingRange();
-    m_nLastPosn = ValToPosn(v);
+    m_model.nLastPosn = ValToPosn(v);
     if (m_hWnd != NULL)
         UpdateData(false);
 }
@@ -149,15 +140,15 @@ void CSliderDyna::UpdateFloatingRange(bool bAtLow) {
     // An infinite value (an edit may take "1e999" in an open range) has no
     // place to anchor at: the display range stays, so that no position
     // turns into a value that is no number.
-    if (!std::isfinite(m_val))
+    if (!std::isfinite(m_model.val))
         return;
-    const double width = m_valRange.m_max - m_valRange.m_min;
-    double lo = bAtLow ? m_val : m_val - width;
-    double hi = bAtLow ? m_val + width : m_val;
+    const double width = m_model.valRange.m_max - m_model.valRange.m_min;
+    double lo = bAtLow ? m_model.val : m_model.val - width;
+    double hi = bAtLow ? m_model.val + width : m_model.val;
     // A value beyond the limits (a free-range edit keeps what was typed)
     // takes the range with it: held inside them, the range would leave the
     // value, and the thumb, off the track.
-    if (m_editRange.In(m_val))
+    if (m_model.editRange.In(m_model.val))
         KeepInsideLimits(lo, hi);
     SetValRange(lo, hi);
     UpdateMinMaxDisplay();
@@ -165,74 +156,74 @@ void CSliderDyna::UpdateFloatingRange(bool bAtLow) {
 
 void CSliderDyna::KeepInsideLimits(double& lo, double& hi) const {
     // Only a plain interval has two limits to stay between.
-    if (m_editRange.IsExternal() || m_editRange.IsEmpty() ||
-        m_editRange.GetScalarType() != Range::eScalarNumber)
+    if (m_model.editRange.IsExternal() || m_model.editRange.IsEmpty() ||
+        m_model.editRange.GetScalarType() != Range::eScalarNumber)
         return;
     const double width = hi - lo;
-    if (hi > m_editRange.m_max) {
-        hi = m_editRange.m_max;
+    if (hi > m_model.editRange.m_max) {
+        hi = m_model.editRange.m_max;
         lo = hi - width;
     }
-    if (lo < m_editRange.m_min) {
-        lo = m_editRange.m_min;
-        hi = std::fmin(lo + width, m_editRange.m_max);
+    if (lo < m_model.editRange.m_min) {
+        lo = m_model.editRange.m_min;
+        hi = std::fmin(lo + width, m_model.editRange.m_max);
     }
 }
 
 void CSliderDyna::UpdateFloatingRange() {
-    if (!m_valRange.In(m_val))
-        UpdateFloatingRange(m_valRange.m_min > m_val);
+    if (!m_model.valRange.In(m_model.val))
+        UpdateFloatingRange(m_model.valRange.m_min > m_model.val);
 }
 
 void CSliderDyna::SetCurPosn(int p) {
-    if (!m_bStandalone && m_pClient == NULL)
+    if (m_model.pClient == NULL)
         return;
-    m_nFloatDir = 0;
+    m_model.nFloatDir = 0;
     if (InLowZone(p) && RoomBelow())
-        m_nFloatDir = -1;
-    else if (InLowZone(m_nLastPosn) && RoomBelow())
+        m_model.nFloatDir = -1;
+    else if (InLowZone(m_model.nLastPosn) && RoomBelow())
         UpdateFloatingRange(true); // left the zone after floating down
     SetTimer(p);
     if (InHighZone(p) && RoomAbove())
-        m_nFloatDir = +1;
-    else if (InHighZone(m_nLastPosn) && RoomAbove())
+        m_model.nFloatDir = +1;
+    else if (InHighZone(m_model.nLastPosn) && RoomAbove())
         UpdateFloatingRange(false);
     SetTimer(p);
     // While floating, the ticks set the value, not the position.
-    if (m_nFloatDir == 0) {
-        m_val = PosnToVal(p);
+    if (m_model.nFloatDir == 0) {
+        m_model.val = PosnToVal(p);
         PushToClient();
     }
-    m_nLastPosn = p;
+    m_model.nLastPosn = p;
 }
 
 void CSliderDyna::SetTimer(int p) {
     int period = 0;
     if (InHighZone(p))
-        period = (m_nPosnCount - p + 1) * m_nTimerUnit;
+        period = (kPosnCount - p + 1) * kTimerUnit;
     else if (InLowZone(p))
-        period = (p + 1) * m_nTimerUnit;
+        period = (p + 1) * kTimerUnit;
     if (m_nTimerId != 0 && m_hWnd != NULL)
         KillTimer(m_nTimerId);
     m_nTimerId = 0;
-    m_nTimerPeriod = 0;
-    if (period > 0 && m_nFloatDir != 0) {
-        m_nTimerPeriod = static_cast<UINT>(period);
+    m_model.nTimerPeriod = 0;
+    if (period > 0 && m_model.nFloatDir != 0) {
+        m_model.nTimerPeriod = static_cast<UINT>(period);
         if (m_hWnd != NULL)
-            m_nTimerId = CWnd::SetTimer(kFloatTimerId, m_nTimerPeriod);
+            m_nTimerId = CWnd::SetTimer(kFloatTimerId, m_model.nTimerPeriod);
     }
 }
 
 void CSliderDyna::FloatTick() {
-    const double next = m_nFloatDir * m_dFloatStep + m_val;
-    if (m_editRange.In(next)) {
-        m_val = next;
+    const double next = m_model.nFloatDir * kFloatStep + m_model.val;
+    if (m_model.editRange.In(next)) {
+        m_model.val = next;
         PushToClient();
         return;
     }
     // The limit: the client shows it before it hears that floating stopped,
     // so that whoever it tells reads the final value.
-    m_val = m_editRange.GetBestMatch(next);
+    m_model.val = m_model.editRange.GetBestMatch(next);
     PushToClient();
     OnFloatStopped(true);
 }
@@ -240,11 +231,11 @@ void CSliderDyna::FloatTick() {
 void CSliderDyna::OnFloatStopped(bool /*b*/) {
     if (m_hWnd != NULL)
         KillTimer(kFloatTimerId);
-    m_nTimerPeriod = 0;
+    m_model.nTimerPeriod = 0;
     UpdateFloatingRange();
     UpdateMinMaxDisplay();
-    if (m_pClient != NULL && m_pClient->m_hWnd != NULL)
-        m_pClient->SendMessage(WM_RV_END_MODIFY, reinterpret_cast<WPARAM>(this), 0);
+    if (m_model.pClient != NULL && m_model.pClient->m_hWnd != NULL)
+        m_model.pClient->SendMessage(WM_RV_END_MODIFY, reinterpret_cast<WPARAM>(this), 0);
 }
 
 // The client
@@ -256,44 +247,42 @@ void CSliderDyna::PushToClient() {
 void CSliderDyna::UpdateData(bool bSave) {
     if (bSave) {
         if (m_hWnd != NULL)
-            m_val = PosnToVal(GetPos());
+            m_model.val = PosnToVal(GetPos());
         return;
     }
-    if (m_pClient != NULL) {
-        m_pClient->SetVal(m_val);
-        m_pClient->UpdateData(FALSE, false);
+    if (m_model.pClient != NULL) {
+        m_model.pClient->SetVal(m_model.val);
+        m_model.pClient->UpdateData(FALSE, false);
     }
 }
 
 CWnd* CSliderDyna::ClientParent() const {
-    if (m_pClient == NULL || m_pClient->m_hWnd == NULL)
+    if (m_model.pClient == NULL || m_model.pClient->m_hWnd == NULL)
         return NULL;
-    CWnd* pParent = CWnd::FromHandle(::GetParent(m_pClient->m_hWnd));
+    CWnd* pParent = CWnd::FromHandle(::GetParent(m_model.pClient->m_hWnd));
     return pParent != NULL && pParent->m_hWnd != NULL ? pParent : NULL;
 }
 
 void CSliderDyna::SetClient(CRVEdit* pEdit) {
-    if (m_pClient != pEdit && m_nFloatDir != 0) {
+    if (m_model.pClient != pEdit && m_model.nFloatDir != 0) {
         // Floating belongs to the edit it started for: another edit must
         // not be driven on toward its own limit, nor a released one kept.
-        m_nFloatDir = 0;
-        SetTimer(m_nLastPosn);
+        m_model.nFloatDir = 0;
+        SetTimer(m_model.nLastPosn);
     }
-    if (m_pClient != NULL && m_pClient != pEdit)
-        m_pClient->SetController(NULL);
+    if (m_model.pClient != NULL && m_model.pClient != pEdit)
+        m_model.pClient->SetController(NULL);
     if (pEdit != NULL)
         pEdit->SetController(this);
     if (pEdit == NULL || !pEdit->IsControlled()) {
         Enable(FALSE);
-        m_pClient = NULL;
+        m_model.pClient = NULL;
         return;
     }
-    m_pClient = pEdit;
+    m_model.pClient = pEdit;
     OnRVEditSetupModified(0, 0);
-    m_nFirstInnerPosn = m_nPosnCount / 10;
-    m_nLastInnerPosn = m_nPosnCount - m_nPosnCount / 10;
     OnUpdateController(0, 0);
-    if (m_valRange.GetLength() >= CRVEdit::kTolerance) {
+    if (m_model.valRange.GetLength() >= CRVEdit::kTolerance) {
         UpdatePosn();
         Enable(TRUE);
     }
@@ -313,15 +302,15 @@ LRESULT CSliderDyna::OnRVEditSetupModified(WPARAM wParam, LPARAM) {
     LRESULT lIgnored;
     if (!IsEditSender(wParam, lIgnored))
         return lIgnored;
-    if (m_pClient == NULL)
+    if (m_model.pClient == NULL)
         return 1;
-    m_pClient->GetRange(m_editRange);
-    m_pClient->GetControllerRange(m_valRange.m_min, m_valRange.m_max);
-    m_bDynamicMin = m_pClient->IsDynamicMin();
-    m_bDynamicMax = m_pClient->IsDynamicMax();
+    m_model.pClient->GetRange(m_model.editRange);
+    m_model.pClient->GetControllerRange(m_model.valRange.m_min, m_model.valRange.m_max);
+    m_model.bDynamicMin = m_model.pClient->IsDynamicMin();
+    m_model.bDynamicMax = m_model.pClient->IsDynamicMax();
     UpdateMinMaxDisplay();
     if (m_hWnd != NULL)
-        EnableWindow(m_valRange.GetLength() >= CRVEdit::kTolerance);
+        EnableWindow(m_model.valRange.GetLength() >= CRVEdit::kTolerance);
     return 1;
 }
 
@@ -329,27 +318,27 @@ LRESULT CSliderDyna::OnUpdateController(WPARAM wParam, LPARAM) {
     LRESULT lIgnored;
     if (!IsEditSender(wParam, lIgnored))
         return lIgnored;
-    if (m_pClient != NULL) {
-        SetVal(m_pClient->GetVal());
-        m_bDynamicMin = m_pClient->IsDynamicMin();
-        m_bDynamicMax = m_pClient->IsDynamicMax();
+    if (m_model.pClient != NULL) {
+        SetVal(m_model.pClient->GetVal());
+        m_model.bDynamicMin = m_model.pClient->IsDynamicMin();
+        m_model.bDynamicMax = m_model.pClient->IsDynamicMax();
     }
     PushToClient();
     // While floating, the thumb stays where the user holds it.
-    if (m_nFloatDir == 0)
+    if (m_model.nFloatDir == 0)
         UpdatePosn();
     return 1;
 }
 
 int CSliderDyna::UpdatePosn() {
-    const int p = ValToPosn(m_val);
+    const int p = ValToPosn(m_model.val);
     if (m_hWnd != NULL)
         SendMessage(TBM_SETPOS, TRUE, p);
     return p;
 }
 
 void CSliderDyna::Update() {
-    if (m_pClient != NULL)
+    if (m_model.pClient != NULL)
         UpdateMinMaxDisplay();
 }
 
@@ -362,18 +351,18 @@ void CSliderDyna::PreSubclassWindow() {
 
 void CSliderDyna::Init() {
     CreateMinMaxDisplay();
-    if (!m_bDynamicMin && !m_bDynamicMax) {
+    if (!m_model.bDynamicMin && !m_model.bDynamicMax) {
         // Nothing floats: the floating zones are out of the thumb's reach.
-        CSliderCtrl::SetRange(m_nFirstInnerPosn, m_nLastInnerPosn, FALSE);
+        CSliderCtrl::SetRange(kFirstInnerPosn, kLastInnerPosn, FALSE);
         return;
     }
-    CSliderCtrl::SetRange(0, m_nPosnCount, FALSE);
+    CSliderCtrl::SetRange(0, kPosnCount, FALSE);
     // Two ticks are the track's ends; mark the inner zone instead. Automatic
     // ticks and tick-less trackbars stay as they are.
     if (GetNumTics() == 2) {
         ClearTics(FALSE);
-        if (SetTic(m_nFirstInnerPosn))
-            SetTic(m_nLastInnerPosn);
+        if (SetTic(kFirstInnerPosn))
+            SetTic(kLastInnerPosn);
     }
 }
 
@@ -489,7 +478,7 @@ void CSliderDyna::SetUpLabel(CStatic& label, UINT nAttachId, LPCTSTR lpszText, c
 }
 
 void CSliderDyna::CreateMinMaxDisplay() {
-    if (!m_bShowMinMax || m_hWnd == NULL)
+    if (m_hWnd == NULL)
         return;
     CWnd* pParent = GetParent();
     // An id that names no child of the parent gets a created label.
@@ -501,8 +490,8 @@ void CSliderDyna::CreateMinMaxDisplay() {
     PlaceLabels(rcMin, rcMax);
     SetUpLabel(m_minLabel, m_nMinLabelId, "0.0", rcMin, kMinLabelId);
     SetUpLabel(m_maxLabel, m_nMaxLabelId, "20.0", rcMax, kMaxLabelId);
-    m_minLabel.GetWindowText(m_strMinText);
-    m_maxLabel.GetWindowText(m_strMaxText);
+    m_minLabel.GetWindowText(m_model.strMinText);
+    m_maxLabel.GetWindowText(m_model.strMaxText);
     const WPARAM hFont = static_cast<WPARAM>(pParent->SendMessage(WM_GETFONT));
     m_minLabel.SendMessage(WM_SETFONT, hFont, TRUE);
     m_maxLabel.SendMessage(WM_SETFONT, hFont, TRUE);
@@ -523,11 +512,11 @@ int CSliderDyna::CreatedLabelWidth(const CStatic& label, UINT nAttachId, const C
 }
 
 void CSliderDyna::FitLabels() {
-    if (m_hWnd == NULL || !m_bShowMinMax)
+    if (m_hWnd == NULL)
         return;
     const int width =
-        std::max({kLabelWidth, CreatedLabelWidth(m_minLabel, m_nMinLabelId, m_strMinText),
-                  CreatedLabelWidth(m_maxLabel, m_nMaxLabelId, m_strMaxText)});
+        std::max({kLabelWidth, CreatedLabelWidth(m_minLabel, m_nMinLabelId, m_model.strMinText),
+                  CreatedLabelWidth(m_maxLabel, m_nMaxLabelId, m_model.strMaxText)});
     if (width == m_nLabelWidth)
         return;
     m_nLabelWidth = width;
@@ -546,8 +535,8 @@ void CSliderDyna::SetLabelText(CStatic& label, CString& text, double end) {
     } else if (end < -kLabelInfinity) {
         next = "-inf";
     } else {
-        next = rvFormatValue(end, m_nPrecision);
-        if (next.GetLength() > m_nPrecision + 7)
+        next = rvFormatValue(end, kLabelPrecision);
+        if (next.GetLength() > kLabelPrecision + 7)
             return; // too long for the label: the old text stays
     }
     text = next;
@@ -556,10 +545,8 @@ void CSliderDyna::SetLabelText(CStatic& label, CString& text, double end) {
 }
 
 void CSliderDyna::UpdateMinMaxDisplay() {
-    if (!m_bShowMinMax)
-        return;
-    SetLabelText(m_minLabel, m_strMinText, m_valRange.m_min);
-    SetLabelText(m_maxLabel, m_strMaxText, m_valRange.m_max);
+    SetLabelText(m_minLabel, m_model.strMinText, m_model.valRange.m_min);
+    SetLabelText(m_maxLabel, m_model.strMaxText, m_model.valRange.m_max);
     FitLabels();
 }
 
@@ -601,14 +588,14 @@ void CSliderDyna::AttachBuddy() {
 // Notifications
 
 void CSliderDyna::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) {
-    SetCurPosn(rvScrollTarget(nSBCode, nPos, GetPos(), m_nPosnCount, pScrollBar));
+    SetCurPosn(rvScrollTarget(nSBCode, nPos, GetPos(), kPosnCount, pScrollBar));
 }
 
 void CSliderDyna::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) {
-    const int base = m_nLastPosn;
-    if (nSBCode == TB_ENDTRACK && m_pClient != NULL)
-        m_pClient->OnEndModify(); // the end of a drag ends the edit's modification
-    const int target = rvScrollTarget(nSBCode, nPos, base, m_nPosnCount, pScrollBar);
+    const int base = m_model.nLastPosn;
+    if (nSBCode == TB_ENDTRACK && m_model.pClient != NULL)
+        m_model.pClient->OnEndModify(); // the end of a drag ends the edit's modification
+    const int target = rvScrollTarget(nSBCode, nPos, base, kPosnCount, pScrollBar);
     if (target != base)
         SetCurPosn(target);
     if (CWnd* pDialog = ClientParent())

@@ -1,17 +1,18 @@
 // CSliderDyna: a trackbar that steers one numeric edit, its client.
 //
-// The trackbar has positions 0 .. m_nPosnCount (120). The inner zone,
-// m_nFirstInnerPosn .. m_nLastInnerPosn (12 .. 108), maps linearly onto the
-// display range m_valRange. The ten per cent at each end are floating
-// zones: while the thumb rests in one and the client's permitted range has
-// room on that side, a timer (event id 5) moves the value beyond the display
-// range, faster the nearer the thumb is to the end; when floating ends, the
-// display range moves, keeping its width, so that the value sits at its near
-// end, yet never past the client's limits. An end of the display range that
-// coincides with the client's limit is pinned: its floating zone then
-// belongs to the linear scale.
+// The trackbar has positions 0 .. kPosnCount (120). The inner zone,
+// kFirstInnerPosn .. kLastInnerPosn (12 .. 108), maps linearly onto the
+// display range. The ten per cent at each end are floating zones: while the
+// thumb rests in one and the client's permitted range has room on that side,
+// a timer (event id 5) moves the value beyond the display range, faster the
+// nearer the thumb is to the end; when floating ends, the display range
+// moves, keeping its width, so that the value sits at its near end, yet
+// never past the client's limits. An end of the display range that coincides
+// with the client's limit is pinned: its floating zone then belongs to the
+// linear scale.
 //
-// Everything but the window effects works without a window, so the mapping
+// The model's state (m_model) is kept apart from the window side, and
+// everything but the window effects works without a window, so the mapping
 // and the floating can be driven by a caller directly: SetClient,
 // SetCurPosn, FloatTick, GetFloatDir, GetTimerPeriod, GetMinText and
 // GetMaxText. Bound to a trackbar (DDX_Control), the slider sets up its
@@ -51,10 +52,10 @@ public:
     void SetValRange(double lo, double hi);
     void GetValRange(double& lo, double& hi) const;
     // Whether the client permits v (not the display range).
-    bool InRange(double v) const { return m_editRange.In(v); }
-    void SetDynamic(bool b) { m_bDynamicMin = m_bDynamicMax = b; }
+    bool InRange(double v) const { return m_model.editRange.In(v); }
+    void SetDynamic(bool b) { m_model.bDynamicMin = m_model.bDynamicMax = b; }
     void SetDynamic(bool bMin, bool bMax);
-    double GetVal() const { return m_val; }
+    double GetVal() const { return m_model.val; }
     // Sets the value; a value outside the display range re-anchors it.
     void SetVal(double v);
     BOOL IsValidInit();
@@ -62,20 +63,20 @@ public:
     // The thumb is at p: starts or stops floating, or sets the value.
     void SetCurPosn(int p);
     // Back to the last handled position; undoes the last change.
-    void ResorePrevPosn() { SetCurPosn(m_nLastPosn); }
-    bool IsTheActiveElem(CRVEdit* pEdit) const { return pEdit == m_pClient; }
+    void ResorePrevPosn() { SetCurPosn(m_model.nLastPosn); }
+    bool IsTheActiveElem(CRVEdit* pEdit) const { return pEdit == m_model.pClient; }
 
     // -1 while floating down, +1 while floating up, else 0.
-    int GetFloatDir() const { return m_nFloatDir; }
+    int GetFloatDir() const { return m_model.nFloatDir; }
     // The period in milliseconds of the running float timer; 0 when none.
-    UINT GetTimerPeriod() const { return m_nTimerPeriod; }
+    UINT GetTimerPeriod() const { return m_model.nTimerPeriod; }
     // The positions of the trackbar and the last one handled.
-    int GetPosnCount() const { return m_nPosnCount; }
-    int GetLastPosn() const { return m_nLastPosn; }
-    CRVEdit* GetClient() const { return m_pClient; }
+    int GetPosnCount() const { return kPosnCount; }
+    int GetLastPosn() const { return m_model.nLastPosn; }
+    CRVEdit* GetClient() const { return m_model.pClient; }
     // The range labels' texts.
-    const CString& GetMinText() const { return m_strMinText; }
-    const CString& GetMaxText() const { return m_strMaxText; }
+    const CString& GetMinText() const { return m_model.strMinText; }
+    const CString& GetMaxText() const { return m_model.strMaxText; }
     // One timer tick: the value floats one step on, or stops at the
     // client's limit (WM_RV_END_MODIFY to the client). The window's timer
     // calls it; so may a caller without a window.
@@ -129,40 +130,54 @@ protected:
     afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     afx_msg void OnTimer(UINT_PTR nIDEvent);
 
-    Range m_valRange;
-    Range m_editRange;
-    double m_val;
-    BOOL m_bShowMinMax;
-    short m_nPrecision;
-    bool m_bStandalone;
-    bool m_bDynamicMin;
-    bool m_bDynamicMax;
+    // Fixed settings of the model: the track's positions 0 .. kPosnCount,
+    // the inner zone kFirstInnerPosn .. kLastInnerPosn (the tenth at each end
+    // floats), the float timer's period per position of distance from the
+    // track's end, the value's change per tick (a hundredth of the default
+    // display range 0 .. 20) and the range labels' decimals.
+    static constexpr int kPosnCount = 120;
+    static constexpr int kFirstInnerPosn = kPosnCount / 10;
+    static constexpr int kLastInnerPosn = kPosnCount - kPosnCount / 10;
+    static constexpr int kTimerUnit = 10;
+    static constexpr double kFloatStep = 0.2;
+    static constexpr int kLabelPrecision = 3;
+
+    // The window-free model: what positions, ticks and the client make of
+    // the value. The window side below only carries its outputs out.
+    struct Model {
+        Range valRange{0.0, 20.0}; // display range: the values of the inner zone
+        Range editRange;           // the client's permitted values: floating stops there
+        double val = 0.0;
+        // The last position handled, or that of the last value set.
+        int nLastPosn = 0;
+        int nFloatDir = 0;     // -1 floating down, +1 floating up, else 0
+        UINT nTimerPeriod = 0; // of the float timer in milliseconds; 0: none runs
+        // The client's dynamic ends; they decide the track's reach at Init.
+        bool bDynamicMin = true;
+        bool bDynamicMax = true;
+        CString strMinText{"0.0"};
+        CString strMaxText{"20.0"};
+        CRVEdit* pClient = NULL; // not owned
+    };
+    Model m_model;
+
+    // The window side: the range labels, created (id 0) or attached, the
+    // running float timer and the hook on the buddy.
     CStatic m_maxLabel;
     CStatic m_minLabel;
-    int m_nLastPosn;
-    double m_dFloatStep;
-    int m_nFloatDir;
-    int m_nPosnCount;
-    int m_nFirstInnerPosn;
-    int m_nLastInnerPosn;
-    UINT_PTR m_nTimerId;
-    int m_nTimerUnit;
-    CRVEdit* m_pClient;
-    CSliderDynaBuddyHandler m_buddyHandler;
     UINT m_nMaxLabelId;
     UINT m_nMinLabelId;
-    UINT m_nTimerPeriod;
-    CString m_strMinText;
-    CString m_strMaxText;
     int m_nLabelWidth; // of the created labels
+    UINT_PTR m_nTimerId;
+    CSliderDynaBuddyHandler m_buddyHandler;
 
 private:
     bool RoomBelow() const;
     bool RoomAbove() const;
     bool LowPinned() const;
     bool HighPinned() const;
-    bool InLowZone(int p) const { return p < m_nFirstInnerPosn; }
-    bool InHighZone(int p) const { return p > m_nLastInnerPosn; }
+    static bool InLowZone(int p) { return p < kFirstInnerPosn; }
+    static bool InHighZone(int p) { return p > kLastInnerPosn; }
     // Moves lo .. hi inside the client's plain number range, keeping its
     // width where the range leaves room for it, so that no position of the
     // thumb stands for a value the client does not permit.

@@ -30,6 +30,7 @@ TEST(EditModel, AttachingAControllerGivesUnlimitedEndsASpanAroundTheValue) {
         double val, lo, hi;
     } cases[] = {{0.0, -10.0, 10.0}, {4.0, 0.0, 6.0}, {-2.0, -3.0, 0.0}};
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.val);
         CRVEdit edit;
         CSliderDyna slider;
         edit.SetVal(c.val);
@@ -53,6 +54,7 @@ TEST(EditModel, ValueRangeChoosesTheControllerRange) {
                  {-1e308, 3, -10, 3},
                  {-1e307, 1e307, 0, 10}};
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.lo << " .. " << c.hi);
         CRVEdit edit;
         edit.SetRange(c.lo, c.hi);
         EXPECT_SPAN(c.ctrlLo, c.ctrlHi, ControllerRange(edit));
@@ -166,13 +168,14 @@ TEST(EditModel, CommitAppliesTheRangeType) {
         {"5", CRVEdit::eRangeClamp, 5.0, "5.0000"},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.text << ", range type " << c.type);
         CRVEdit edit;
         edit.SetRange(0, 10);
         edit.SetRangeType(c.type);
         edit.CommitText(c.text, true);
-        EXPECT_DOUBLE_EQ(c.val, edit.GetVal()) << c.text;
-        EXPECT_STREQ(c.shown, edit.GetValueText()) << c.text;
-        EXPECT_EQ(c.type == CRVEdit::eRangeExtend, edit.InRange(15.0)) << c.text;
+        EXPECT_DOUBLE_EQ(c.val, edit.GetVal());
+        EXPECT_STREQ(c.shown, edit.GetValueText());
+        EXPECT_EQ(c.type == CRVEdit::eRangeExtend, edit.InRange(15.0));
     }
 }
 
@@ -193,6 +196,7 @@ TEST(EditModel, TextThatIsNoNumberPromptsAndGoesOnWithWhatWasRead) {
 TEST(EditModel, ValueTextHasNoNegativeZeroAndNeverTruncatesDigits) {
     CRVEdit edit;
     for (double v : {-0.00004, 0.00009}) {
+        SCOPED_TRACE(v);
         edit.SetVal(v);
         EXPECT_STREQ("0.0000", edit.GetValueText());
     }

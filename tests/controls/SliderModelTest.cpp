@@ -70,9 +70,10 @@ TEST(SliderModel, TimerPeriodGrowsWithTheDistanceFromTheEnd) {
         UINT period;
     } cases[] = {{0, 10}, {1, 20}, {11, 120}, {12, 0}, {108, 0}, {109, 120}, {119, 20}, {120, 10}};
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.posn);
         rig.slider.SetCurPosn(c.posn);
-        EXPECT_EQ(c.period, rig.slider.GetTimerPeriod()) << c.posn;
-        EXPECT_EQ(c.period == 0 ? 0 : c.posn < 60 ? -1 : 1, rig.slider.GetFloatDir()) << c.posn;
+        EXPECT_EQ(c.period, rig.slider.GetTimerPeriod());
+        EXPECT_EQ(c.period == 0 ? 0 : c.posn < 60 ? -1 : 1, rig.slider.GetFloatDir());
     }
 }
 
@@ -194,12 +195,80 @@ TEST(SliderModel, LabelsShowTheDisplayRangeWithinTheirWidth) {
         {-0.0001, 100000.0, 0.0, "0.000", "100000.000"},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.lo << " .. " << c.hi);
         edit.SetControllerRange(c.lo, c.hi, true);
         edit.SetVal(c.val);
         slider.SetClient(&edit);
-        EXPECT_STREQ(c.minText, slider.GetMinText()) << c.lo;
-        EXPECT_STREQ(c.maxText, slider.GetMaxText()) << c.hi;
+        EXPECT_STREQ(c.minText, slider.GetMinText());
+        EXPECT_STREQ(c.maxText, slider.GetMaxText());
     }
+}
+
+// Found by the soak of the sample dialog (seed 1), boiled down: the value at
+// one limit, the thumb into the far floating zone and out again before a
+// tick. Re-anchoring the display range at the value moved it a whole width
+// past that limit, and the thumb then set a value beyond it. Both ends.
+TEST(SliderModel, LeavingAFloatingZoneKeepsTheDisplayRangeInsideTheLimits) {
+    struct Case {
+        double val;
+        int enter, leave;
+    };
+    for (const Case& c : {Case{-997.0, 1, 114}, Case{-1000.0, 119, 5}}) {
+        SCOPED_TRACE(c.val);
+        CRVEdit edit;
+        edit.SetRange(-1000.0, -997.0);
+        edit.SetControllerRange(-999.25, -997.75, true);
+        edit.SetVal(c.val);
+        CSliderDyna slider;
+        slider.SetClient(&edit);
+        slider.SetCurPosn(c.enter);
+        EXPECT_NE(0, slider.GetFloatDir());
+        slider.SetCurPosn(c.leave);
+        double lo, hi;
+        slider.GetValRange(lo, hi);
+        EXPECT_GE(lo, -1000.0);
+        EXPECT_LE(hi, -997.0);
+        EXPECT_DOUBLE_EQ(1.5, hi - lo);
+        EXPECT_TRUE(edit.InRange(edit.GetVal())) << edit.GetVal();
+    }
+}
+
+// Found by the soak: a display range 1e307 wide (the upper stretch of an
+// external range) overflowed the mapping to infinity, which the edit took;
+// the lower stretch of -10 .. 1e300, -5e299 .. -10, lost the 10 from its
+// width, and its top position gave 0, in the excluded zone.
+TEST(SliderModel, FarAndWideDisplayRangesMapWithoutOverflowOrLoss) {
+    CSliderDyna wide;
+    wide.SetValRange(1e307, 2e307);
+    EXPECT_DOUBLE_EQ(1e307 + 0.5e307, wide.PosnToVal(60));
+    EXPECT_NEAR(60, wide.ValToPosn(1.5e307), 1); // not past the track
+
+    CRVEdit edit;
+    edit.SetRange(-10.0, 1e300, true, true);
+    edit.SetVal(-10.0);
+    CSliderDyna stretch;
+    stretch.SetClient(&edit);
+    stretch.SetCurPosn(108);
+    EXPECT_DOUBLE_EQ(-10.0, edit.GetVal());
+}
+
+// Found by the soak: "-1e999" committed into an external range stays as
+// minus infinity; the slider re-anchored its display range there, and the
+// next thumb position gave the edit a NaN.
+TEST(SliderModel, AnInfiniteValueLeavesTheDisplayRangeFinite) {
+    CRVEdit edit;
+    edit.SetRange(-3.0, 1000.0, true, true);
+    edit.SetVal(-10.0);
+    CSliderDyna slider;
+    slider.SetClient(&edit);
+    edit.CommitText("-1e999", true);
+    ASSERT_TRUE(std::isinf(edit.GetVal()));
+    slider.SetVal(edit.GetVal()); // what a slider window hears from the edit
+    double lo, hi;
+    slider.GetValRange(lo, hi);
+    EXPECT_TRUE(std::isfinite(lo) && std::isfinite(hi)) << lo << " .. " << hi;
+    slider.SetCurPosn(60);
+    EXPECT_TRUE(edit.InRange(edit.GetVal())) << edit.GetVal();
 }
 
 } // namespace

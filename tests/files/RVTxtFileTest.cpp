@@ -181,6 +181,7 @@ TEST_F(RVTxtFileTest, RangeReplaceMovesTheRestAsStored) {
 
     const std::string before = "0123456789\r\n";
     for (auto range : {std::make_pair(0, 12), std::make_pair(5, 4), std::make_pair(-1, 3)}) {
+        SCOPED_TRACE(testing::Message() << range.first << " .. " << range.second);
         OpenWith(before);
         EXPECT_FALSE(file.Replace(range.first, range.second, Bytes("x"), 1));
         EXPECT_EQ(before, Stored());
@@ -285,6 +286,7 @@ TEST_F(RVTxtFileTest, CheckAddNewLineEndFileAppendsOnlyWhenMissing) {
     const std::pair<std::string, std::string> cases[] = {
         {"", "\r\n"}, {"a\r\n", "a\r\n"}, {"a\n", "a\n\r\n"}, {"a", "a\r\n"}};
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.first));
         tmp.Write("a.txt", c.first);
         EXPECT_EQ(c.first != c.second, file.CheckAddNewLineEndFile(Name().c_str()));
         EXPECT_EQ(c.second, tmp.Read("a.txt"));

@@ -160,14 +160,15 @@ TEST_F(RVXMLFileTest, FormatErrorsNameTheLineAndDropTheNode) {
         {"<item>\n<name>x<\n</item>", "Invalid format", "RVXMLFile::GetNextTag() @0", 2},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.body);
         OpenWith(c.body);
         try {
             Walk();
-            ADD_FAILURE() << c.body;
+            ADD_FAILURE() << "no exception";
         } catch (RVTxtFileExcept* e) {
             EXPECT_EQ(CString(c.message), e->m_strMessage);
             EXPECT_EQ(CString(c.where), e->m_strWhere);
-            EXPECT_EQ(c.line, e->m_nLine) << c.body;
+            EXPECT_EQ(c.line, e->m_nLine);
             e->Delete();
         }
         EXPECT_EQ(0, RecordingNode::nAlive);

@@ -33,7 +33,8 @@ TEST(rvNumeric, StrictParseWantsADigitForZero) {
     double v = -1.0;
     const char* const bad[] = {"", "  \t", "abc", ".0", "-0", "+0", "nan", nullptr};
     for (const char* text : bad) {
-        EXPECT_FALSE(rvParseReal(text, v)) << (text ? text : "null");
+        SCOPED_TRACE(text ? text : "null");
+        EXPECT_FALSE(rvParseReal(text, v));
         EXPECT_EQ(v, 0.0);
     }
     EXPECT_FALSE(rvParseReal("12abc", v));
@@ -48,8 +49,9 @@ TEST(rvNumeric, StrictParseWantsADigitForZero) {
 TEST(rvNumeric, LenientParseTakesEmptyAsZero) {
     double v = -1.0;
     for (const char* zero : {"", "   ", ".0", "-0"}) {
+        SCOPED_TRACE(zero);
         v = -1.0;
-        EXPECT_TRUE(rvParseRealLenient(zero, v)) << zero;
+        EXPECT_TRUE(rvParseRealLenient(zero, v));
         EXPECT_EQ(v, 0.0);
     }
     EXPECT_FALSE(rvParseRealLenient("abc", v));
@@ -71,10 +73,11 @@ TEST(rvNumeric, FormatShowsFixedDecimals) {
 
 TEST(rvNumeric, FormatShowsZeroWithoutSignAtEveryPrecision) {
     for (int precision : {0, 4, 29, 32, 1000}) {
+        SCOPED_TRACE(precision);
         const CString text = rvFormatValue(-0.0, precision);
         double back = 1.0;
-        EXPECT_NE(text[0], '-') << static_cast<LPCTSTR>(text);
-        EXPECT_TRUE(rvParseReal(text, back)) << static_cast<LPCTSTR>(text);
+        EXPECT_NE(text[0], '-');
+        EXPECT_TRUE(rvParseReal(text, back));
         EXPECT_EQ(back, 0.0);
     }
 }
@@ -89,6 +92,7 @@ TEST(rvNumeric, FormatNeverCutsANumber) {
                              -9.5338663105289089e-100};
     for (double value : values) {
         for (int precision : {4, 12, 25, 40, 1000}) {
+            SCOPED_TRACE(testing::Message() << value << " at precision " << precision);
             char text[RV_VALUE_TEXT_SIZE];
             const int length = rvFormatValue(text, value, precision);
             EXPECT_EQ(length, static_cast<int>(std::strlen(text)));

@@ -183,6 +183,7 @@ TEST_F(XMLTreeTest, FormatErrorKeepsTheItemsBeforeItsLine) {
     const std::pair<std::string, const char*> faults[] = {{"\t\t\t<\n", "Invalid format"},
                                                           {"\t\t\t<Lost\n", "Missing closing tag"}};
     for (const auto& fault : faults) {
+        SCOPED_TRACE(fault.second);
         Store(head + fault.first + tail);
         EXPECT_FALSE(tree().Load());
         EXPECT_FALSE(file.IsOpen());

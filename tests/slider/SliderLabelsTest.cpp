@@ -5,7 +5,7 @@
 #include <TestDlg.h>
 #include <dovuv32Res.h>
 
-#include "DialogsTestIds.h"
+#include "SliderTestIds.h"
 #include "TestApp.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 #include <RVEditTransient.h>
 #include <SliderDyna.h>
 
-#include "ControlsTestIds.h"
+#include "SliderTestIds.h"
 #include "TestApp.h"
 
 #include <gtest/gtest.h>

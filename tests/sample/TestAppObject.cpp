@@ -1,0 +1,3 @@
+#include "TestApp.h"
+
+DOVUV32_TEST_APP("sample_tests")

@@ -1,0 +1,3 @@
+#include "TestApp.h"
+
+DOVUV32_TEST_APP("slider_tests")

@@ -1,3 +1,0 @@
-#include "TestApp.h"
-
-DOVUV32_TEST_APP("soak_tests")

@@ -99,63 +99,12 @@ protected:
     }
 };
 
-TEST_F(HookTest, NewestHookSeesMessagesFirstAndDefaultPassesThemOn) {
-    HookedWindow w;
-    LogHook a('A'), b('B');
-    EXPECT_TRUE(a.HookWindow(&w.m_wnd));
-    EXPECT_TRUE(b.HookWindow(&w.m_wnd));
-    EXPECT_EQ(Route(w), "BAW");
-
-    // A hook that answers itself stops the message.
-    b.m_answer = 42;
-    EXPECT_EQ(w.Probe(), 42);
-    EXPECT_EQ(g_log, "B");
-}
-
-// Stands between the window and its class procedure once the hook has left.
+// Stands between the window and its class procedure.
 WNDPROC g_underneath;
 LRESULT CALLBACK OtherSubclass(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_PROBE)
         g_log += 'P';
     return ::CallWindowProcA(g_underneath, hWnd, msg, wParam, lParam);
-}
-
-TEST_F(HookTest, HooksLeaveFromMiddleEndAndHeadAndComeBack) {
-    HookedWindow w;
-    WNDPROC own = w.Proc();
-    LogHook a('A'), b('B'), c('C');
-    a.HookWindow(&w.m_wnd);
-    b.HookWindow(&w.m_wnd);
-    c.HookWindow(&w.m_wnd);
-    WNDPROC shared = w.Proc();
-
-    b.HookWindow(NULL);
-    EXPECT_EQ(Route(w), "CAW");
-    EXPECT_EQ(w.Proc(), shared);
-
-    c.HookWindow(NULL);
-    EXPECT_EQ(Route(w), "AW");
-    EXPECT_EQ(w.Proc(), shared);
-
-    a.HookWindow(NULL);
-    EXPECT_EQ(Route(w), "W");
-    EXPECT_EQ(w.Proc(), own);
-
-    // The oldest leaving first keeps the newer ones working.
-    a.HookWindow(&w.m_wnd);
-    b.HookWindow(&w.m_wnd);
-    a.HookWindow(NULL);
-    EXPECT_EQ(Route(w), "BW");
-    b.HookWindow(NULL);
-    EXPECT_EQ(w.Proc(), own);
-
-    // Hooking again records the procedure of that time.
-    g_underneath = reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtrA(w.m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OtherSubclass)));
-    a.HookWindow(&w.m_wnd);
-    EXPECT_EQ(Route(w), "APW");
-    a.HookWindow(NULL);
-    EXPECT_EQ(w.Proc(), OtherSubclass);
 }
 
 // Other code that subclasses the window: plainly with SetWindowLongPtr

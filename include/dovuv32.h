@@ -30,9 +30,11 @@
 // Numeric edit boxes, the dynamic slider and the library's resource ids
 #include "RVEdit.h"
 #include "RVEditTransient.h"
+#include "rvCommitReal.h"
 #include "BuddySliderDlg.h"
 #include "SliderDyna.h"
 #include "SliderDynaBuddyHandler.h"
+#include "rvScrollTarget.h"
 #include "LiveObjects.h"
 #include "dovuv32Res.h"
 #include "rvMessages.h"

@@ -31,8 +31,8 @@ public:
     // The trackbar's scroll notifications, handed on by the popup.
     void OnSliderScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
 
-    // The window that holds the edit, where the popup's OK and Cancel go;
-    // NULL while the edit has no window.
+    // The window that holds the edit: the popup's parent, where its OK and
+    // Cancel go; NULL while the edit has no window.
     HWND GetParentHwnd() const;
 
 protected:

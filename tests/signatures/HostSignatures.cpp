@@ -3,6 +3,7 @@
 // class overriding each virtual operation (with `override`, so that a
 // changed signature is an error, not a new function), and calls of every
 // public operation with arguments and results of the documented types.
+// Results are passed on as arguments, so that each one's type is used.
 #include <dovuv32.h>
 
 #include <ZEdit.h>
@@ -17,44 +18,37 @@ namespace {
 
 class CHostEdit : public CRVEdit {
 public:
-    void OnEndModify() override { CRVEdit::OnEndModify(); }
-    void Init() override { CRVEdit::Init(); }
+    void OnEndModify() override {}
+    void Init() override {}
 
 protected:
-    void PreSubclassWindow() override { CRVEdit::PreSubclassWindow(); }
+    void PreSubclassWindow() override {}
 };
 
 class CHostTransient : public CRVEditTransient {
 public:
-    void Init() override { CRVEditTransient::Init(); }
-    void OnEndModify() override { CRVEditTransient::OnEndModify(); }
+    void Init() override {}
+    void OnEndModify() override {}
 };
 
 void UseEdit(CRVEdit& e) {
-    double v = e.GetVal();
-    e.SetVal(v);
     double lo = 0, hi = 0;
-    e.GetRange(lo, hi);
     Range r;
+    e.GetRange(lo, hi);
     e.GetRange(r);
     e.GetControllerRange(lo, hi);
-    e.SetRange(lo, hi, true, false);
+    e.SetRange(lo, hi, e.HasTwoControllerRanges(), false);
     e.SetRange(lo, hi);
-    const Range& cr = r;
-    e.SetRange(cr);
+    e.SetRange(static_cast<const Range&>(r));
     e.SetFullRange();
     e.SetRangeType(CRVEdit::eRangeExtend);
-    bool b = e.HasTwoControllerRanges();
-    e.SetControllerRange(lo, hi, true);
+    e.SetControllerRange(lo, hi, e.UpdateControllerRange());
     e.SetControllerRange(r, false);
     e.MakeValidControllerRange();
-    b = e.UpdateControllerRange();
     e.UpdateControllerRangeNotify();
     e.UpdateController();
-    CWnd* pController = NULL;
-    e.SetController(pController);
-    e.SetControlled(b);
-    b = e.IsControlled();
+    e.SetController(static_cast<CWnd*>(NULL));
+    e.SetControlled(e.IsControlled());
     e.SetDynamic(true, false);
     e.SetDynamic(true);
     e.SetPrecision(3);
@@ -62,32 +56,28 @@ void UseEdit(CRVEdit& e) {
     e.SetDelayValidation(false);
     e.UpdateData(TRUE, false);
     e.UpdateData(FALSE);
-    int n = e.Create();
-    e.UpdateDataEx(static_cast<BOOL>(n));
+    e.UpdateDataEx(static_cast<BOOL>(e.Create()));
     e.OnEndModify();
     e.Init();
     // The operations a const edit offers.
     const CRVEdit& c = e;
-    v = c.GetVal();
     c.GetRange(r);
-    b = c.InRange(v) && c.InControllerRange(v) && c.IsControllerOK() && c.IsDynamicMin() &&
-        c.IsDynamicMax();
-    v = c.GetSencetivity();
-    b = e.IsKindOf(RUNTIME_CLASS(CRVEdit)) || e.IsKindOf(RUNTIME_CLASS(CRVEditTransient));
+    e.SetVal(c.GetVal() + c.GetSencetivity());
+    e.SetControlled(c.InRange(1.0) && c.InControllerRange(1.0) && c.IsControllerOK() &&
+                    c.IsDynamicMin() && c.IsDynamicMax() && e.IsKindOf(RUNTIME_CLASS(CRVEdit)) &&
+                    e.IsKindOf(RUNTIME_CLASS(CRVEditTransient)));
 }
 
 // The float edit is the library's own: a host cannot make one, but its
 // declarations are checked all the same (nothing here is ever emitted).
 class CHostZEdit : public CZEdit {
 protected:
-    void PreSubclassWindow() override { CZEdit::PreSubclassWindow(); }
+    void PreSubclassWindow() override {}
 };
 
 inline void UseZEdit(CZEdit& z, CScrollBar* pScrollBar) {
-    BOOL ok = z.AttachToParent();
-    ok = z.CreateSliderPopup();
+    z.UpdateData(z.AttachToParent() && z.CreateSliderPopup());
     z.SetVal(2.5);
-    z.UpdateData(ok != FALSE);
     z.UpdateSliderPos();
     z.OnSliderScroll(TB_THUMBTRACK, 50u, pScrollBar);
 }
@@ -96,46 +86,34 @@ inline void UseZEdit(CZEdit& z, CScrollBar* pScrollBar) {
 
 class CHostSlider : public CSliderDyna {
 public:
-    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override {
-        return CSliderDyna::OnChildNotify(message, wParam, lParam, pResult);
-    }
+    BOOL OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) override { return FALSE; }
     ~CHostSlider() override {}
 
 protected:
-    void PreSubclassWindow() override { CSliderDyna::PreSubclassWindow(); }
+    void PreSubclassWindow() override {}
 };
 
 void UseSlider(CSliderDyna& s, CRVEdit* pEdit) {
-    int p = s.ValToPosn(1.0);
-    double v = s.PosnToVal(p);
-    s.SetValRange(0.0, v);
-    const CSliderDyna& c = s;
-    bool b = c.InRange(v);
-    s.SetDynamic(b);
+    const int p = s.ValToPosn(1.0);
+    s.SetValRange(0.0, s.PosnToVal(p));
+    s.SetDynamic(static_cast<const CSliderDyna&>(s).InRange(1.0));
     s.SetDynamic(true, false);
-    v = s.GetVal();
-    s.SetVal(v);
-    BOOL ok = s.IsValidInit();
-    ok = s.IsValid();
+    s.SetVal(s.GetVal());
+    s.Enable(s.IsValidInit() && s.IsValid() && s.IsHorizontal());
     s.SetCurPosn(p);
     s.ResorePrevPosn();
-    b = s.IsTheActiveElem(pEdit);
+    s.OnFloatStopped(s.IsTheActiveElem(pEdit));
     s.Init();
     s.SetClient(pEdit);
-    s.SetTimer(p);
-    s.OnFloatStopped(b);
-    p = s.UpdatePosn();
-    s.UpdateData(b);
+    s.SetTimer(s.UpdatePosn());
+    s.UpdateData(true);
     s.Update();
     s.CreateMinMaxDisplay();
     s.UpdateMinMaxDisplay();
     s.AttachMinMaxCtrl(1019u, 1020u);
     s.Show(SW_SHOW);
-    s.Enable(ok);
-    ok = s.IsHorizontal();
-    CWnd* pBuddy = s.GetBuddyControl();
+    s.GetBuddyControl()->SetFocus();
     s.AttachBuddy();
-    (void)pBuddy;
 }
 
 // The buddy popup and the buddy hook
@@ -145,15 +123,13 @@ public:
     CHostBuddyDlg() : CBuddySliderDlg(static_cast<CWnd*>(NULL)) {}
 
 protected:
-    void OnOK() override { CBuddySliderDlg::OnOK(); }
-    void OnCancel() override { CBuddySliderDlg::OnCancel(); }
+    void OnOK() override {}
+    void OnCancel() override {}
 };
 
 class CHostBuddyHandler : public CSliderDynaBuddyHandler {
 public:
-    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override {
-        return CSliderDynaBuddyHandler::WindowProc(msg, wParam, lParam);
-    }
+    LRESULT WindowProc(UINT, WPARAM, LPARAM) override { return 0; }
     ~CHostBuddyHandler() override {}
 };
 
@@ -161,29 +137,23 @@ void UseBuddies(CBuddySliderDlg& dlg, CSliderDynaBuddyHandler& handler, CSliderD
                 CZEdit* pOwner) {
     dlg.SetOwnerEdit(pOwner);
     dlg.SetRangeLabels(-2.26, 1e3);
-    CWnd* pTrackbar = dlg.GetSlider();
     dlg.SetSliderPos(12);
-    handler.Attach(pSlider, pTrackbar);
+    handler.Attach(pSlider, dlg.GetSlider());
 }
 
 // The window message hook
 
 class CHostHook : public CAIMsgHook {
 public:
-    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override {
-        return CAIMsgHook::WindowProc(msg, wParam, lParam);
-    }
-    BOOL HookWindow(CWnd* pWnd) override { return CAIMsgHook::HookWindow(pWnd); }
+    LRESULT WindowProc(UINT, WPARAM, LPARAM) override { return 0; }
+    BOOL HookWindow(CWnd*) override { return FALSE; }
     ~CHostHook() override {}
 };
 
 void UseHook(CAIMsgHook& hook, CWnd* pWnd) {
-    BOOL ok = hook.HookWindow(pWnd);
-    ok = hook.IsHooked();
-    LRESULT l = hook.Default();
-    l += hook.WindowProc(WM_NULL, 0, 0);
-    ok = hook.EnableHandlers(l != 0 && ok);
-    hook.EnableHandlers(ok && hook.IsKindOf(RUNTIME_CLASS(CAIMsgHook)));
+    const LRESULT l = hook.Default() + hook.WindowProc(WM_NULL, 0, 0);
+    hook.EnableHandlers(hook.EnableHandlers(l != 0 && hook.HookWindow(pWnd) && hook.IsHooked()) &&
+                        hook.IsKindOf(RUNTIME_CLASS(CAIMsgHook)));
 }
 
 // Dialogs and pages
@@ -196,89 +166,74 @@ static_assert(sizeof(void*) != 4 || std::is_same<DWORD_PTR, DWORD>::value,
 class CHostDialog : public CRVDialog {
 public:
     CHostDialog() : CRVDialog(1001u, static_cast<CWnd*>(NULL)) {}
-    EIterResult DoVerb(DWORD_PTR dwItem, DWORD dwVerb) override {
-        return CRVDialog::DoVerb(dwItem, dwVerb);
-    }
-    void OnChildModified(CRVDialog* pChild, UINT nCode) override {
-        CRVDialog::OnChildModified(pChild, nCode);
-    }
-    void UpdatePage() override { CRVDialog::UpdatePage(); }
-    BOOL OnInitDialog() override { return CRVDialog::OnInitDialog(); }
+    EIterResult DoVerb(DWORD_PTR, DWORD) override { return eIterContinue; }
+    void OnChildModified(CRVDialog*, UINT) override {}
+    void UpdatePage() override {}
+    BOOL OnInitDialog() override { return TRUE; }
     ~CHostDialog() override {}
 
 protected:
-    void OnOK() override { CRVDialog::OnOK(); }
-    void OnCancel() override { CRVDialog::OnCancel(); }
-    void DoDataExchange(CDataExchange* pDX) override { CRVDialog::DoDataExchange(pDX); }
+    void OnOK() override {}
+    void OnCancel() override {}
+    void DoDataExchange(CDataExchange*) override {}
 };
 
 void UseDialog(CRVDialog& d, CWnd* pParent, CSliderDyna* pSlider, CRVEdit* pEdit, CObList* pList) {
-    bool b = d.Edit(pParent);
-    int n = d.CreateChild(pParent);
-    n = d.CreateAsChild(pParent, 1010u);
-    n = d.CreateAsChild(pParent);
-    n = d.IsChild();
-    d.SetModal(b);
-    d.SetChildCount(n, true);
+    d.SetModal(d.Edit(pParent));
+    d.SetChildCount(d.CreateChild(pParent) + d.CreateAsChild(pParent, 1010u) +
+                        d.CreateAsChild(pParent) + d.IsChild(),
+                    true);
     d.SetChild(0, &d, 1010u);
     d.SetPlaceholderId(1010u);
     d.AttachSliderMaster(pSlider);
     d.SetCurrent(pEdit);
-    b = d.IsCurrent(pEdit);
+    d.SetModal(d.IsCurrent(pEdit) && d.IsKindOf(RUNTIME_CLASS(CRVDialog)));
     d.UndoLastChange();
     d.UpdatePage();
     d.UpdateSetup();
     d.AttachEditorList(pList);
     d.Unregister();
     d.OnChildModified(&d, 7u);
-    EIterResult result = d.DoVerb(0x1234u, 7u);
-    (void)result;
-    b = d.IsKindOf(RUNTIME_CLASS(CRVDialog));
+    d.SetChild(d.DoVerb(0x1234u, 7u) == eIterStop, &d, 1010u);
 }
 
 class CHostPage : public CRVPropertyPage {
 public:
     CHostPage() : CRVPropertyPage(1001u, static_cast<CWnd*>(NULL)) {}
-    bool CanExpand() override { return CRVPropertyPage::CanExpand(); }
-    int OnKillActive() override { return CRVPropertyPage::OnKillActive(); }
-    int OnSetActive() override { return CRVPropertyPage::OnSetActive(); }
-    void UpdatePage() override { CRVPropertyPage::UpdatePage(); }
+    bool CanExpand() override { return false; }
+    int OnKillActive() override { return 1; }
+    int OnSetActive() override { return 1; }
+    void UpdatePage() override {}
 
 protected:
-    void DoDataExchange(CDataExchange* pDX) override { CRVPropertyPage::DoDataExchange(pDX); }
+    void DoDataExchange(CDataExchange*) override {}
 };
 
 class CHostSheet : public CRVPropSheet {
 public:
-    int CreatePage(int nIndex) override { return CRVPropSheet::CreatePage(nIndex); }
+    int CreatePage(int) override { return 0; }
     ~CHostSheet() override {}
 };
 
 void UsePages(CRVPropSheet& sheet, CRVPropertyPage* pPage, CWnd* pHost) {
     CRVPropertyPage plain;
-    int n = plain.IsActivePage() + pPage->OnSetActive() + pPage->OnKillActive();
-    bool b = pPage->CanExpand();
     sheet.SetParent(pHost, 1010u);
     sheet.AddPage(pPage, 1001u, "Page");
-    n = sheet.CreatePage(n);
-    sheet.ShowCurPageContents(n);
-    sheet.RemovePage(n);
-    n = sheet.RemovePage(pPage);
+    sheet.ShowCurPageContents(
+        sheet.CreatePage(plain.IsActivePage() + pPage->OnSetActive() + pPage->OnKillActive()));
+    sheet.RemovePage(sheet.RemovePage(pPage));
     sheet.RemoveAll();
-    n = sheet.FindPage(pPage);
-    n = sheet.GetPageCount();
-    sheet.Show(n);
-    CString name = sheet.GetActivePageClassName();
-    b = b && name.IsEmpty();
-    sheet.Show(b && (sheet.IsKindOf(RUNTIME_CLASS(CRVPropSheet)) ||
-                     pPage->IsKindOf(RUNTIME_CLASS(CRVPropertyPage))));
+    sheet.Show(sheet.FindPage(pPage) + sheet.GetPageCount());
+    sheet.Show(pPage->CanExpand() && sheet.GetActivePageClassName().IsEmpty() &&
+               sheet.IsKindOf(RUNTIME_CLASS(CRVPropSheet)) &&
+               pPage->IsKindOf(RUNTIME_CLASS(CRVPropertyPage)));
 }
 
 // The property panel
 
 class CHostPane : public Pane {
 public:
-    bool CanExpand() override { return Pane::CanExpand(); }
+    bool CanExpand() override { return false; }
     ~CHostPane() override {}
 };
 
@@ -294,21 +249,16 @@ void UsePanel(PropertyPanel& panel, CFormView* pView, CRVPropertyPage* pPage) {
     panel.OnExpand(0, 100);
     panel.Show(TRUE);
     panel.ExpandAll();
-    int n = panel.IsInitExOK();
-
-    Pane* pOther = Pane::Construct(pPage);
     CRect rect(0, 0, 227, 25);
-    UINT nHeight = pOther->Create(&panel, pView, rect, n);
-    CRVPropertyPage* pItsPage = pPane->GetPage();
+    const UINT nHeight = Pane::Construct(pPage)->Create(&panel, pView, rect, panel.IsInitExOK());
+    pPane->GetPage()->UpdatePage();
     pPane->SetTitle("Title");
     pPane->DisplayTitle();
-    bool b = pPane->IsExpanded() && pPane->IsVisible() && pPane->CanExpand();
-    pPane->Show(b);
+    pPane->Show(pPane->IsExpanded() && pPane->IsVisible() && pPane->CanExpand());
     pPane->Shift(static_cast<int>(nHeight));
     pPane->ChangeExpansionState();
     pPane->Expand();
     Pane standalone(static_cast<CWnd*>(NULL));
-    (void)pItsPage;
 }
 
 // Dialog templates
@@ -318,16 +268,14 @@ public:
     ~CHostTemplates() override {}
 };
 
-void UseTemplates() {
+bool UseTemplates() {
     ResTemplMngr manager;
     ResTemplMngr copy(manager);
     copy = manager;
-    DLGTEMPLATE* pTemplate = ResTemplMngr::LoadDlgTempl("dovuv32.dll", 1030u);
     RECT rect;
-    bool b = ResTemplMngr::GetDlgTemplRectLogical(NULL, 1030u, rect);
-    b = b && ResTemplMngr::GetDlgTemplRect(NULL, 1030u, rect);
-    (void)pTemplate;
-    (void)b;
+    DLGTEMPLATE* pTemplate = ResTemplMngr::LoadDlgTempl("dovuv32.dll", 1030u);
+    return pTemplate != NULL && ResTemplMngr::GetDlgTemplRectLogical(NULL, 1030u, rect) &&
+           ResTemplMngr::GetDlgTemplRect(NULL, 1030u, rect);
 }
 
 // Small window helpers
@@ -355,11 +303,8 @@ public:
 void UseHelpers(StatusBox& box, CDC* pDC, CWnd* pWnd, CMenu* pMenu) {
     CDlgToolBar toolBar;
     box.SetMessageID(1u);
-    CHostDC dc(pDC);
-    dc.FillGradient(CRect(0, 0, 4, 1), RGB(0, 190, 0), RGB(0, 255, 0));
-    rvMoveWindow(pWnd, pWnd->GetParent(), 0, 10);
-    int n = rvFindMenuItem(pMenu, "&File");
-    (void)n;
+    CHostDC(pDC).FillGradient(CRect(0, 0, 4, 1), RGB(0, 190, 0), RGB(0, 255, 0));
+    rvMoveWindow(pWnd, pWnd->GetParent(), rvFindMenuItem(pMenu, "&File"), 10);
 }
 
 } // namespace

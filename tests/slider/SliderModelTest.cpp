@@ -1,8 +1,5 @@
 // The slider's mappings, floating and labels, driven without windows.
-#include <RVEdit.h>
-#include <SliderDyna.h>
-
-#include <gtest/gtest.h>
+#include "SliderChecks.h"
 
 #include <cfloat>
 #include <cmath>
@@ -20,31 +17,24 @@ struct Rig {
         edit.SetVal(val);
         slider.SetClient(&edit);
     }
-    double Lo() const {
-        double lo, hi;
-        slider.GetValRange(lo, hi);
-        return lo;
-    }
-    double Hi() const {
-        double lo, hi;
-        slider.GetValRange(lo, hi);
-        return hi;
-    }
 };
 
 TEST(SliderModel, InnerZoneMapsTheDisplayRangeAndPinnedEndsFoldTheirZoneIn) {
-    Rig open(-1000, 1000);
-    EXPECT_DOUBLE_EQ(0.0, open.slider.PosnToVal(12));
-    EXPECT_DOUBLE_EQ(10.0, open.slider.PosnToVal(60));
-    EXPECT_DOUBLE_EQ(20.0, open.slider.PosnToVal(108));
+    Rig open(-1000, 1000), pinned(0, 20);
+    const struct {
+        CSliderDyna& slider;
+        int posn;
+        double val;
+    } cases[] = {{open.slider, 12, 0.0},    {open.slider, 60, 10.0}, {open.slider, 108, 20.0},
+                 {pinned.slider, 0, 0.0},   {pinned.slider, 12, 2.0}, {pinned.slider, 120, 20.0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << (&c.slider == &open.slider ? "open " : "pinned ")
+                                        << c.posn);
+        EXPECT_DOUBLE_EQ(c.val, c.slider.PosnToVal(c.posn));
+    }
     EXPECT_EQ(60, open.slider.ValToPosn(10.0));
     EXPECT_EQ(12, open.slider.ValToPosn(-0.1)); // truncated toward zero
     EXPECT_EQ(8, open.slider.ValToPosn(-1.0));
-
-    Rig pinned(0, 20);
-    EXPECT_DOUBLE_EQ(0.0, pinned.slider.PosnToVal(0));
-    EXPECT_DOUBLE_EQ(20.0, pinned.slider.PosnToVal(120));
-    EXPECT_DOUBLE_EQ(2.0, pinned.slider.PosnToVal(12));
     EXPECT_EQ(12, pinned.slider.ValToPosn(0.0));
     EXPECT_EQ(108, pinned.slider.ValToPosn(20.0));
 }
@@ -53,14 +43,11 @@ TEST(SliderModel, DegenerateDisplayRangesAndFarValuesStayDefined) {
     CSliderDyna slider;
     slider.SetValRange(5.0, 5.0);
     EXPECT_EQ(12, slider.ValToPosn(7.0));
+    EXPECT_DOUBLE_EQ(5.0, slider.PosnToVal(60));
     slider.SetValRange(0.0, 20.0);
     EXPECT_EQ(12, slider.ValToPosn(NAN));
     EXPECT_GT(slider.ValToPosn(1e300), 1000000);
     EXPECT_LT(slider.ValToPosn(-DBL_MAX), -1000000);
-
-    Rig flat(5, 5);
-    flat.slider.SetValRange(5.0, 5.0);
-    EXPECT_DOUBLE_EQ(5.0, flat.slider.PosnToVal(60));
 }
 
 TEST(SliderModel, TimerPeriodGrowsWithTheDistanceFromTheEnd) {
@@ -81,37 +68,47 @@ TEST(SliderModel, FloatingDownAndLeavingTheZoneReanchorsTheDisplayRange) {
     Rig rig(-1000, 1000);
     rig.slider.SetCurPosn(12);
     rig.slider.SetCurPosn(5);
-    EXPECT_EQ(-1, rig.slider.GetFloatDir());
     EXPECT_EQ(60u, rig.slider.GetTimerPeriod());
     for (int i = 0; i < 10; ++i)
         rig.slider.FloatTick();
-    EXPECT_DOUBLE_EQ(-1.9999999999999998, rig.slider.GetVal());
-    EXPECT_DOUBLE_EQ(rig.slider.GetVal(), rig.edit.GetVal());
+    const double val = -1.9999999999999998;
+    EXPECT_DOUBLE_EQ(val, rig.edit.GetVal());
     rig.slider.SetCurPosn(12);
     EXPECT_EQ(0, rig.slider.GetFloatDir());
     EXPECT_EQ(0u, rig.slider.GetTimerPeriod());
-    EXPECT_DOUBLE_EQ(-1.9999999999999998, rig.Lo());
-    EXPECT_DOUBLE_EQ(20.0 - 1.9999999999999998, rig.Hi());
-    EXPECT_DOUBLE_EQ(-1.9999999999999998, rig.slider.GetVal());
+    EXPECT_SPAN(val, 20.0 + val, ValRange(rig.slider));
+    EXPECT_DOUBLE_EQ(val, rig.slider.GetVal());
 }
 
+// Floating ends at the client's limit, either way: the value is clamped
+// there, the display range re-anchored inside the limits and the timer
+// stopped; with the end pinned now, its zone no longer floats.
 TEST(SliderModel, FloatingStopsAtTheClientsLimit) {
-    Rig rig(-1.1, 1000);
-    rig.slider.SetCurPosn(12);
-    rig.slider.SetCurPosn(5);
-    for (int i = 0; i < 5; ++i)
-        rig.slider.FloatTick();
-    EXPECT_NEAR(-1.0, rig.slider.GetVal(), 1e-12);
-    rig.slider.FloatTick();
-    EXPECT_DOUBLE_EQ(-1.1, rig.slider.GetVal());
-    EXPECT_DOUBLE_EQ(-1.1, rig.edit.GetVal());
-    EXPECT_EQ(0u, rig.slider.GetTimerPeriod());
-    EXPECT_EQ(-1, rig.slider.GetFloatDir()); // until the next position
-    EXPECT_DOUBLE_EQ(-1.1, rig.Lo());
-    EXPECT_DOUBLE_EQ(18.9, rig.Hi());
-    rig.slider.SetCurPosn(3); // the low end is pinned now: no room, no float
-    EXPECT_EQ(0, rig.slider.GetFloatDir());
-    EXPECT_DOUBLE_EQ(-1.1 + 3 * 20.0 / 108, rig.slider.GetVal());
+    const struct {
+        double lo, hi, val;
+        int posn, ticks;
+        double limit, spanLo, spanHi;
+        const char* text;
+    } cases[] = {
+        {-1.1, 1000, 0, 5, 6, -1.1, -1.1, 18.9, "-1.100"},
+        {-1000, 21.1, 19, 115, 11, 21.1, 21.1 - 20.0, 21.1, "21.100"}, // 19.2 .. 21.0, then the limit
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.limit);
+        Rig rig(c.lo, c.hi, c.val);
+        rig.slider.SetCurPosn(c.posn);
+        const int dir = rig.slider.GetFloatDir();
+        int nTicks = 0;
+        for (; nTicks < 100 && rig.slider.GetTimerPeriod() != 0; ++nTicks)
+            rig.slider.FloatTick();
+        EXPECT_EQ(c.ticks, nTicks);
+        EXPECT_DOUBLE_EQ(c.limit, rig.edit.GetVal());
+        EXPECT_EQ(dir, rig.slider.GetFloatDir()); // until the next position
+        EXPECT_SPAN(c.spanLo, c.spanHi, ValRange(rig.slider));
+        EXPECT_STREQ(c.text, dir < 0 ? rig.slider.GetMinText() : rig.slider.GetMaxText());
+        rig.slider.SetCurPosn(c.posn);
+        EXPECT_EQ(0, rig.slider.GetFloatDir());
+    }
 }
 
 TEST(SliderModel, ANewClientEndsTheFloatingOfTheOldOne) {
@@ -134,10 +131,7 @@ TEST(SliderModel, PositionsNeedAClientAndValuesOutsideReanchor) {
     EXPECT_DOUBLE_EQ(0.0, alone.GetVal());
 
     alone.SetVal(25.0);
-    double lo, hi;
-    alone.GetValRange(lo, hi);
-    EXPECT_DOUBLE_EQ(5.0, lo);
-    EXPECT_DOUBLE_EQ(25.0, hi);
+    EXPECT_SPAN(5.0, 25.0, ValRange(alone));
     EXPECT_EQ(108, alone.GetLastPosn());
     EXPECT_TRUE(alone.IsValidInit());
     alone.SetVal(25.0 + 1e-9);
@@ -173,10 +167,7 @@ TEST(SliderModel, ReanchoringFollowsAValueBeyondTheLimitsOnly) {
         slider.SetClient(&edit);
         edit.CommitText(c.typed, true);
         slider.SetVal(edit.GetVal()); // what a slider window hears from the edit
-        double lo, hi;
-        slider.GetValRange(lo, hi);
-        EXPECT_DOUBLE_EQ(c.lo, lo);
-        EXPECT_DOUBLE_EQ(c.hi, hi);
+        EXPECT_SPAN(c.lo, c.hi, ValRange(slider));
         EXPECT_EQ(c.posn, slider.GetLastPosn());
     }
 }
@@ -224,11 +215,10 @@ TEST(SliderModel, LeavingAFloatingZoneKeepsTheDisplayRangeInsideTheLimits) {
         slider.SetCurPosn(c.enter);
         EXPECT_NE(0, slider.GetFloatDir());
         slider.SetCurPosn(c.leave);
-        double lo, hi;
-        slider.GetValRange(lo, hi);
-        EXPECT_GE(lo, -1000.0);
-        EXPECT_LE(hi, -997.0);
-        EXPECT_DOUBLE_EQ(1.5, hi - lo);
+        const Span s = ValRange(slider);
+        EXPECT_GE(s.lo, -1000.0);
+        EXPECT_LE(s.hi, -997.0);
+        EXPECT_DOUBLE_EQ(1.5, s.hi - s.lo);
         EXPECT_TRUE(edit.InRange(edit.GetVal())) << edit.GetVal();
     }
 }
@@ -264,9 +254,8 @@ TEST(SliderModel, AnInfiniteValueLeavesTheDisplayRangeFinite) {
     edit.CommitText("-1e999", true);
     ASSERT_TRUE(std::isinf(edit.GetVal()));
     slider.SetVal(edit.GetVal()); // what a slider window hears from the edit
-    double lo, hi;
-    slider.GetValRange(lo, hi);
-    EXPECT_TRUE(std::isfinite(lo) && std::isfinite(hi)) << lo << " .. " << hi;
+    const Span s = ValRange(slider);
+    EXPECT_TRUE(std::isfinite(s.lo) && std::isfinite(s.hi)) << s.lo << " .. " << s.hi;
     slider.SetCurPosn(60);
     EXPECT_TRUE(edit.InRange(edit.GetVal())) << edit.GetVal();
 }

@@ -1,8 +1,8 @@
 // Numeric edits and dynamic sliders in a real dialog, driven with the
 // messages the controls and the user would send.
 #include <RVEditTransient.h>
-#include <SliderDyna.h>
 
+#include "SliderChecks.h"
 #include "SliderTestIds.h"
 #include "TestApp.h"
 
@@ -228,37 +228,6 @@ TEST_F(ControlsDialogTest, EditSliderLoopRunsEndToEnd) {
     EXPECT_EQ(RGB(255, 255, 255), Background(edit, &bSystem));
 }
 
-// Floating up ends at the edit's upper limit: the value is clamped there,
-// the display range re-anchored below it, and the edit reports the value.
-TEST_F(ControlsDialogTest, FloatingUpStopsAtTheUpperLimit) {
-    Open();
-    CRVEdit& edit = dlg->m_edit1;
-    CSliderDyna& slider = dlg->m_slider;
-    edit.SetRange(-1000, 21.1);
-    edit.SetControllerRange(0, 20, true);
-    edit.SetVal(19);
-    edit.SetFocus();
-    dlg->m_events.clear();
-    Scroll(slider, WM_VSCROLL, TB_THUMBTRACK, 115);
-    EXPECT_EQ(+1, slider.GetFloatDir());
-    EXPECT_EQ(60u, slider.GetTimerPeriod());
-    int nTicks = 0;
-    for (; nTicks < 100 && slider.GetTimerPeriod() != 0; ++nTicks)
-        slider.SendMessage(WM_TIMER, CSliderDyna::kFloatTimerId);
-    EXPECT_EQ(11, nTicks); // 19.2 .. 21.0, then 21.2 is beyond the limit
-    EXPECT_DOUBLE_EQ(21.1, edit.GetVal());
-    EXPECT_STREQ("21.1000", Text(edit));
-    double lo, hi;
-    slider.GetValRange(lo, hi);
-    EXPECT_DOUBLE_EQ(21.1 - 20.0, lo);
-    EXPECT_DOUBLE_EQ(21.1, hi);
-    EXPECT_STREQ("21.100", slider.GetMaxText());
-    const std::vector<UINT> messages = dlg->Messages();
-    ASSERT_GE(messages.size(), 2u);
-    EXPECT_EQ(WM_RV_EDIT_CHANGED, messages[messages.size() - 2]);
-    EXPECT_DOUBLE_EQ(21.1, dlg->m_events[messages.size() - 2].editVal);
-}
-
 // The edit's window is enabled by a range it can take a value from; the
 // slider stays disabled for a controller range without width.
 TEST_F(ControlsDialogTest, RangesEnableTheEditAndTheSlider) {
@@ -307,10 +276,7 @@ TEST_F(ControlsDialogTest, SetupChangesReachTheSlider) {
     edit.SetVal(1.5);
     Type(edit, "-1.5"); // the focus makes it the slider's client
     Leave();
-    double lo, hi;
-    slider.GetValRange(lo, hi);
-    EXPECT_DOUBLE_EQ(-2.0, lo);
-    EXPECT_DOUBLE_EQ(-1.0, hi);
+    EXPECT_SPAN(-2.0, -1.0, ValRange(slider));
     EXPECT_DOUBLE_EQ(-1.5, slider.GetVal());
     EXPECT_EQ(60, slider.GetPos());
     EXPECT_STREQ("-2.000", slider.GetMinText());
@@ -319,12 +285,10 @@ TEST_F(ControlsDialogTest, SetupChangesReachTheSlider) {
     plain.SetFocus();
     plain.SetControllerRange(0, 50, true);
     plain.SetDynamic(false); // tells the slider, which reads the new span
-    slider.GetValRange(lo, hi);
-    EXPECT_DOUBLE_EQ(50.0, hi);
+    EXPECT_DOUBLE_EQ(50.0, ValRange(slider).hi);
     plain.SetControllerRange(0, 70, true);
     plain.SetDynamic(true, true); // the two-flag form tells no one
-    slider.GetValRange(lo, hi);
-    EXPECT_DOUBLE_EQ(50.0, hi);
+    EXPECT_DOUBLE_EQ(50.0, ValRange(slider).hi);
 }
 
 TEST_F(ControlsDialogTest, FocusLossCommitsUnlessDelayedOrHidden) {

@@ -1,29 +1,10 @@
 // The numeric edit's value and range rules, on edits that have no window.
 #include <RVEditTransient.h>
-#include <SliderDyna.h>
 
+#include "SliderChecks.h"
 #include "TestApp.h"
 
-#include <gtest/gtest.h>
-
 namespace {
-
-struct Span {
-    double lo, hi;
-};
-
-Span ControllerRange(const CRVEdit& edit) {
-    Span s;
-    edit.GetControllerRange(s.lo, s.hi);
-    return s;
-}
-
-#define EXPECT_SPAN(lo_, hi_, span)                                                                \
-    do {                                                                                           \
-        const Span s_ = (span);                                                                    \
-        EXPECT_DOUBLE_EQ(lo_, s_.lo);                                                              \
-        EXPECT_DOUBLE_EQ(hi_, s_.hi);                                                              \
-    } while (0)
 
 TEST(EditModel, AttachingAControllerGivesUnlimitedEndsASpanAroundTheValue) {
     const struct {
@@ -38,10 +19,7 @@ TEST(EditModel, AttachingAControllerGivesUnlimitedEndsASpanAroundTheValue) {
         EXPECT_SPAN(c.lo, c.hi, ControllerRange(edit));
         EXPECT_TRUE(edit.IsControllerOK());
         // The slider spans what the edit chose.
-        double lo, hi;
-        slider.GetValRange(lo, hi);
-        EXPECT_DOUBLE_EQ(c.lo, lo);
-        EXPECT_DOUBLE_EQ(c.hi, hi);
+        EXPECT_SPAN(c.lo, c.hi, ValRange(slider));
     }
 }
 

@@ -25,11 +25,11 @@ TEST(SliderModel, InnerZoneMapsTheDisplayRangeAndPinnedEndsFoldTheirZoneIn) {
         CSliderDyna& slider;
         int posn;
         double val;
-    } cases[] = {{open.slider, 12, 0.0},    {open.slider, 60, 10.0}, {open.slider, 108, 20.0},
-                 {pinned.slider, 0, 0.0},   {pinned.slider, 12, 2.0}, {pinned.slider, 120, 20.0}};
+    } cases[] = {{open.slider, 12, 0.0},  {open.slider, 60, 10.0},  {open.slider, 108, 20.0},
+                 {pinned.slider, 0, 0.0}, {pinned.slider, 12, 2.0}, {pinned.slider, 120, 20.0}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << (&c.slider == &open.slider ? "open " : "pinned ")
-                                        << c.posn);
+        SCOPED_TRACE(testing::Message()
+                     << (&c.slider == &open.slider ? "open " : "pinned ") << c.posn);
         EXPECT_DOUBLE_EQ(c.val, c.slider.PosnToVal(c.posn));
     }
     EXPECT_EQ(60, open.slider.ValToPosn(10.0));
@@ -91,7 +91,8 @@ TEST(SliderModel, FloatingStopsAtTheClientsLimit) {
         const char* text;
     } cases[] = {
         {-1.1, 1000, 0, 5, 6, -1.1, -1.1, 18.9, "-1.100"},
-        {-1000, 21.1, 19, 115, 11, 21.1, 21.1 - 20.0, 21.1, "21.100"}, // 19.2 .. 21.0, then the limit
+        {-1000, 21.1, 19, 115, 11, 21.1, 21.1 - 20.0, 21.1,
+         "21.100"}, // 19.2 .. 21.0, then the limit
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.limit);

@@ -1,7 +1,9 @@
 // What the fuzz targets share: a check that stops the run with a message,
-// texts as C strings hold them, and a scratch folder of the process.
+// texts as C strings hold them, framework strings read back whole, and a
+// scratch folder of the process.
 #pragma once
 
+#include <afx.h>
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstddef>
@@ -16,6 +18,11 @@ namespace fuzzsupport {
 
 // At most maxLength bytes of the input, NUL bytes left out.
 std::string Text(FuzzedDataProvider& input, size_t maxLength);
+
+// Every byte of a framework string, NUL bytes included.
+inline std::string S(const CString& text) {
+    return std::string(static_cast<LPCTSTR>(text), static_cast<size_t>(text.GetLength()));
+}
 
 // A folder of this process (made with mkdtemp in TMPDIR, else /dev/shm,
 // else /tmp), removed at exit with everything in it.

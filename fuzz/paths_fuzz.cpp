@@ -14,9 +14,7 @@
 
 namespace {
 
-std::string S(const CString& text) {
-    return std::string(static_cast<LPCTSTR>(text), static_cast<size_t>(text.GetLength()));
-}
+using fuzzsupport::S;
 
 bool IsSuffix(const std::string& tail, const std::string& text) {
     return tail.size() <= text.size() &&

@@ -10,13 +10,11 @@
 
 namespace {
 
+using fuzzsupport::S;
+
 const uint64_t kNone = ~static_cast<uint64_t>(0);
 const int kMaxSteps = 64;
 const size_t kMaxText = 16;
-
-std::string S(const CString& text) {
-    return std::string(static_cast<LPCTSTR>(text), static_cast<size_t>(text.GetLength()));
-}
 
 // The reader's protected state, for comparing with the model.
 class OpenFile : public RVTxtFile {

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "RVTxtFile.h"
-#include "RVTxtFileExcept.h"
 #include "TempFolder.h"
 
 namespace {
@@ -313,23 +312,6 @@ TEST_F(RVTxtFileTest, CheckAddNewLineEndFileThenWriteStringAppends) {
         file.WriteString("new\n");
         EXPECT_EQ(c.second, Stored());
     }
-}
-
-TEST(RVTxtFileExceptTest, IsThrownAsAFrameworkException) {
-    try {
-        throw new RVTxtFileExcept("Missing closing tag", "here @1", 12);
-    } catch (CException* e) {
-        ASSERT_TRUE(e->IsKindOf(RUNTIME_CLASS(RVTxtFileExcept)));
-        auto* p = static_cast<RVTxtFileExcept*>(e);
-        EXPECT_EQ(CString("Missing closing tag"), p->m_strMessage);
-        EXPECT_EQ(CString("here @1"), p->m_strWhere);
-        EXPECT_EQ(12, p->m_nLine);
-        e->Delete();
-    }
-    RVTxtFileExcept none;
-    EXPECT_EQ(-1, none.m_nLine);
-    EXPECT_TRUE(none.m_strMessage.IsEmpty() && none.m_strWhere.IsEmpty());
-    EXPECT_TRUE(RVTxtFile().IsKindOf(RUNTIME_CLASS(CStdioFile)));
 }
 
 } // namespace

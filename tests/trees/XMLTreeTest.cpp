@@ -341,6 +341,10 @@ protected:
         EXPECT_EQ(Entries(), 1);
     }
     const std::string original = std::string(kHeader) + "\t<Old>\r\n\t</Old>\r\n";
+    // What a folder "Tools" holding the node "Saw" is saved as.
+    const std::string kSawInTools = std::string(kHeader) +
+                                    "\t<Tools>\r\n\t\t<item>\r\n\t\t\t<name>Saw</name>\r\n"
+                                    "\t\t</item>\r\n\t</Tools>\r\n";
 };
 
 TEST_F(XMLTreeSaveTest, AFailedWriteLeavesTheFileAsItWas) {
@@ -440,9 +444,6 @@ BOOL WINAPI FailingReplaceFile(LPCSTR lpszReplaced, LPCSTR, LPCSTR, DWORD, LPVOI
 // by then, the new one takes its place.
 TEST_F(XMLTreeSaveTest, ReplacingKeepsTheAttributesOrLeavesTheFile) {
     AddNode(AddFolder(TVI_ROOT, "Tools"), "Saw");
-    const std::string saved = std::string(kHeader) + "\t<Tools>\r\n\t\t<item>\r\n"
-                                                     "\t\t\t<name>Saw</name>\r\n"
-                                                     "\t\t</item>\r\n\t</Tools>\r\n";
     const struct {
         const char* what;
         bool bPatch;
@@ -469,7 +470,7 @@ TEST_F(XMLTreeSaveTest, ReplacingKeepsTheAttributesOrLeavesTheFile) {
         EXPECT_NE(0u, dwAttributes & FILE_ATTRIBUTE_HIDDEN);
         EXPECT_TRUE(!c.bSaved || (dwAttributes & FILE_ATTRIBUTE_ARCHIVE) != 0);
         ::SetFileAttributesA(name.c_str(), FILE_ATTRIBUTE_NORMAL);
-        EXPECT_TRUE(tmp.Read("t.xml") == (c.bSaved ? saved : original));
+        EXPECT_TRUE(tmp.Read("t.xml") == (c.bSaved ? kSawInTools : original));
         EXPECT_EQ(Entries(), 1);
     }
 
@@ -500,9 +501,7 @@ TEST_F(XMLTreeSaveTest, SaveBeyondTheFileSizeLimitKeepsTheFile) {
     tree().DeleteAllItems();
     AddNode(AddFolder(TVI_ROOT, "Tools"), "Saw");
     ASSERT_TRUE(tree().Save());
-    EXPECT_EQ(tmp.Read("t.xml"), std::string(kHeader) + "\t<Tools>\r\n\t\t<item>\r\n"
-                                                        "\t\t\t<name>Saw</name>\r\n"
-                                                        "\t\t</item>\r\n\t</Tools>\r\n");
+    EXPECT_EQ(tmp.Read("t.xml"), kSawInTools);
 }
 
 // A host's own exception ends the load and passes through; the file is

@@ -140,10 +140,9 @@ TEST_F(HookTest, OtherSubclassersAboveAndBelowKeepTheirPlaceAndTheWindowItsMessa
         bool above;        // subclassed after the hook, else before it
         bool removedFirst; // removed before the hook leaves, else after
     } rows[] = {
-        {"plain below, hook leaves first", {'P'}, false, false},
+        // The other plain cases, where the subclasser leaves only while on
+        // top, are among the chain model's random steps.
         {"plain below, removed first", {'P'}, false, true},
-        {"plain above, hook leaves first", {'P'}, true, false},
-        {"plain above, removed first", {'P'}, true, true},
         {"common below, hook leaves first", {'S'}, false, false},
         {"common below, removed first", {'S'}, false, true},
         {"common above, hook leaves first", {'S'}, true, false},

@@ -16,31 +16,22 @@
 
 namespace {
 
-class CChildDlg : public CRVDialog {
+// A dialog of the test program with one edit and one slider.
+template <UINT nIDD, UINT nEditId, UINT nSliderId> class CEditSliderDlg : public CRVDialog {
 public:
-    explicit CChildDlg(CWnd* pOwner = NULL) : CRVDialog(IDD_CHILD, pOwner) {}
+    explicit CEditSliderDlg(CWnd* pOwner = NULL) : CRVDialog(nIDD, pOwner) {}
     CRVEdit m_edit;
     CSliderDyna m_slider;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override {
-        DDX_Control(pDX, IDC_CHILD_EDIT, m_edit);
-        DDX_Control(pDX, IDC_CHILD_SLIDER, m_slider);
+        DDX_Control(pDX, nEditId, m_edit);
+        DDX_Control(pDX, nSliderId, m_slider);
     }
 };
 
-class CParentDlg : public CRVDialog {
-public:
-    explicit CParentDlg(CWnd* pOwner) : CRVDialog(IDD_PARENT, pOwner) {}
-    CRVEdit m_edit;
-    CSliderDyna m_slider;
-
-protected:
-    void DoDataExchange(CDataExchange* pDX) override {
-        DDX_Control(pDX, IDC_PARENT_EDIT, m_edit);
-        DDX_Control(pDX, IDC_PARENT_SLIDER, m_slider);
-    }
-};
+typedef CEditSliderDlg<IDD_CHILD, IDC_CHILD_EDIT, IDC_CHILD_SLIDER> CChildDlg;
+typedef CEditSliderDlg<IDD_PARENT, IDC_PARENT_EDIT, IDC_PARENT_SLIDER> CParentDlg;
 
 // The host: a hidden top-level window that records the scroll notifications
 // that reach it.

@@ -6,6 +6,8 @@
 
 #include <dovuv32.h>
 
+#include "HookWindows.h"
+
 #include <algorithm>
 #include <cstring>
 #include <deque>
@@ -75,17 +77,8 @@ const WNDPROC kForeignProcs[kForeign] = {ForeignProc<0>, ForeignProc<1>};
 
 // A hidden window of our own class in slot `slot`, attached to a CWnd.
 struct Window {
-    explicit Window(int slot) {
-        static ATOM atom = [] {
-            WNDCLASSA wc = {};
-            wc.lpfnWndProc = OwnProc;
-            wc.hInstance = ::GetModuleHandleA(NULL);
-            wc.lpszClassName = "HookModelWindow";
-            return ::RegisterClassA(&wc);
-        }();
-        EXPECT_NE(atom, 0);
-        hWnd = ::CreateWindowExA(0, "HookModelWindow", "", WS_POPUP, 0, 0, 50, 50, NULL, NULL,
-                                 ::GetModuleHandleA(NULL), NULL);
+    explicit Window(int slot) : hWnd(CreateOwnWindow("HookModelWindow", OwnProc)) {
+        EXPECT_NE(hWnd, HWND(NULL));
         ::SetWindowLongPtrA(hWnd, GWLP_USERDATA, '0' + slot);
         EXPECT_TRUE(wnd.Attach(hWnd));
     }

@@ -5,6 +5,8 @@
 
 #include <dovuv32.h>
 
+#include "HookWindows.h"
+
 #include <commctrl.h>
 
 #include <cstring>
@@ -31,17 +33,7 @@ LRESULT CALLBACK OwnProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 // A plain window of a class of ours, attached to a CWnd for the hooks.
 class HookedWindow {
 public:
-    HookedWindow() {
-        static ATOM atom = [] {
-            WNDCLASSA wc = {};
-            wc.lpfnWndProc = OwnProc;
-            wc.hInstance = ::GetModuleHandleA(NULL);
-            wc.lpszClassName = "HookTestWindow";
-            return ::RegisterClassA(&wc);
-        }();
-        EXPECT_NE(atom, 0);
-        m_hWnd = ::CreateWindowExA(0, "HookTestWindow", "", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
-                                   NULL, NULL, ::GetModuleHandleA(NULL), NULL);
+    HookedWindow() : m_hWnd(CreateOwnWindow("HookTestWindow", OwnProc)) {
         EXPECT_NE(m_hWnd, HWND(NULL));
         m_wnd.Attach(m_hWnd);
     }

@@ -75,20 +75,11 @@ template <int K> LRESULT CALLBACK ForeignProc(HWND hWnd, UINT msg, WPARAM wParam
 
 const WNDPROC kForeignProcs[kForeign] = {ForeignProc<0>, ForeignProc<1>};
 
-// A hidden window of our own class in slot `slot`, attached to a CWnd.
-struct Window {
-    explicit Window(int slot) : hWnd(CreateOwnWindow("HookModelWindow", OwnProc)) {
-        EXPECT_NE(hWnd, HWND(NULL));
-        ::SetWindowLongPtrA(hWnd, GWLP_USERDATA, '0' + slot);
-        EXPECT_TRUE(wnd.Attach(hWnd));
+// A window of our own class in slot `slot`.
+struct Window : OwnWindow {
+    explicit Window(int slot) : OwnWindow("HookModelWindow", OwnProc) {
+        ::SetWindowLongPtrA(m_hWnd, GWLP_USERDATA, '0' + slot);
     }
-    ~Window() {
-        if (::IsWindow(hWnd))
-            ::DestroyWindow(hWnd);
-        wnd.Detach();
-    }
-    HWND hWnd;
-    CWnd wnd;
 };
 
 // How a hook passes messages on: with Default() or the base WindowProc. An
@@ -148,8 +139,8 @@ public:
             m_windows.push_back(std::make_unique<Window>(w));
         for (int h = 0; h < kHooks; ++h)
             m_hooks.push_back(std::make_unique<ModelHook>(h));
-        m_hooks[0]->HookWindow(&m_windows[0]->wnd);
-        m_shared = Proc(0);
+        m_hooks[0]->HookWindow(&m_windows[0]->m_wnd);
+        m_shared = m_windows[0]->Proc();
         m_hooks[0]->HookWindow(NULL);
     }
 
@@ -162,7 +153,7 @@ public:
         g_log.clear();
         if (op < 7) {
             what = "hook " + hook + " to " + window;
-            m_hooks[h]->HookWindow(&m_windows[w]->wnd);
+            m_hooks[h]->HookWindow(&m_windows[w]->m_wnd);
             if (m_where[h] < 0)
                 Hook(h, w);
         } else if (op < 11) {
@@ -176,7 +167,7 @@ public:
             // WM_NCDESTROY, which only the other procedures see.
             expected = Route(w, WM_DESTROY, 0, 0).first;
             expected += Route(w, WM_NCDESTROY, 0, 0).first;
-            const HWND hWnd = m_windows[w]->hWnd;
+            const HWND hWnd = m_windows[w]->m_hWnd;
             ::DestroyWindow(hWnd);
             for (std::map<HWND, WNDPROC>& found : g_found)
                 found.erase(hWnd);
@@ -219,10 +210,6 @@ public:
 private:
     int Pick(int n) { return int(m_rng() % unsigned(n)); }
 
-    WNDPROC Proc(int w) const {
-        return reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(m_windows[w]->hWnd, GWLP_WNDPROC));
-    }
-
     // The first hook of a window installs the shared procedure on top, or
     // takes the place where it was left under another subclasser.
     void Hook(int h, int w) {
@@ -257,7 +244,7 @@ private:
         for (int k = 0; k < kForeign; ++k) {
             if (std::find(layers.begin(), layers.end(), k) != layers.end())
                 continue;
-            const HWND hWnd = m_windows[w]->hWnd;
+            const HWND hWnd = m_windows[w]->m_hWnd;
             g_found[k][hWnd] = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(
                 hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(kForeignProcs[k])));
             layers.insert(layers.begin(), k);
@@ -269,7 +256,7 @@ private:
         std::vector<int>& layers = m_layers[w];
         if (layers.empty() || layers.front() == kShared)
             return;
-        const HWND hWnd = m_windows[w]->hWnd;
+        const HWND hWnd = m_windows[w]->m_hWnd;
         ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC,
                             reinterpret_cast<LONG_PTR>(g_found[layers.front()][hWnd]));
         layers.erase(layers.begin());
@@ -325,7 +312,7 @@ private:
         const MSG& cur = AfxGetThreadState()->m_lastSentMsg;
         const MSG before = cur;
         g_log.clear();
-        const LRESULT result = ::SendMessageA(m_windows[w]->hWnd, WM_PROBE, wParam, lParam);
+        const LRESULT result = ::SendMessageA(m_windows[w]->m_hWnd, WM_PROBE, wParam, lParam);
         std::ostringstream out;
         if (g_log != expected.first || result != expected.second)
             out << "probe W" << w << " went '" << g_log << "' answering " << result
@@ -345,7 +332,7 @@ private:
             const WNDPROC top = layers.empty()              ? OwnProc
                                 : layers.front() == kShared ? m_shared
                                                             : kForeignProcs[layers.front()];
-            if (Proc(w) != top)
+            if (m_windows[w]->Proc() != top)
                 return "W" + std::to_string(w) + " has the wrong procedure on top";
             std::string problem = Probe(w, w + 1, 2);
             if (!problem.empty())

@@ -30,25 +30,10 @@ LRESULT CALLBACK OwnProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     return ::DefWindowProcA(hWnd, msg, wParam, lParam);
 }
 
-// A plain window of a class of ours, attached to a CWnd for the hooks.
-class HookedWindow {
+class HookedWindow : public OwnWindow {
 public:
-    HookedWindow() : m_hWnd(CreateOwnWindow("HookTestWindow", OwnProc)) {
-        EXPECT_NE(m_hWnd, HWND(NULL));
-        m_wnd.Attach(m_hWnd);
-    }
-    ~HookedWindow() {
-        if (::IsWindow(m_hWnd))
-            ::DestroyWindow(m_hWnd);
-        m_wnd.Detach();
-    }
+    HookedWindow() : OwnWindow("HookTestWindow", OwnProc) {}
     LRESULT Probe(WPARAM wParam = 0) { return ::SendMessageA(m_hWnd, WM_PROBE, wParam, 0); }
-    WNDPROC Proc() const {
-        return reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC));
-    }
-
-    HWND m_hWnd;
-    CWnd m_wnd;
 };
 
 // Logs its name for every message and unhooking; passes WM_PROBE on unless

@@ -118,7 +118,9 @@ TEST_F(HookTest, OtherSubclassersAboveAndBelowKeepTheirPlaceAndTheWindowItsMessa
         bool removedFirst; // removed before the hook leaves, else after
     } rows[] = {
         // The other plain cases, where the subclasser leaves only while on
-        // top, are among the chain model's random steps.
+        // top, are among the chain model's random steps; this one used to
+        // cut the window off and then recurse when hooked again.
+        {"plain above, hook leaves first", {'P'}, true, false},
         {"plain below, removed first", {'P'}, false, true},
         {"common below, hook leaves first", {'S'}, false, false},
         {"common below, removed first", {'S'}, false, true},

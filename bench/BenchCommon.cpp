@@ -349,15 +349,13 @@ long CountLinesMemchr(const std::string& strPath) {
     return n < 0 ? -1 : nLines;
 }
 
-bool ReadOurs(const std::string& strPath, PairSum& sum, long& nItems) {
-    g_pOurSum = &sum;
-    SumFile file;
+long ReadItems(RVXMLFile& file, const std::string& strPath) {
     file.SetFileName(strPath.c_str());
     if (!file.Open(true))
-        return false;
+        return -1;
     file.Reset();
+    long nItems = 0;
     XMLNode* pNode = nullptr;
-    nItems = 0;
     while (file.GetNext(pNode, false)) {
         if (pNode) {
             ++nItems;
@@ -366,8 +364,15 @@ bool ReadOurs(const std::string& strPath, PairSum& sum, long& nItems) {
         }
     }
     file.Close();
+    return nItems;
+}
+
+bool ReadOurs(const std::string& strPath, PairSum& sum, long& nItems) {
+    g_pOurSum = &sum;
+    SumFile file;
+    nItems = ReadItems(file, strPath);
     g_pOurSum = nullptr;
-    return true;
+    return nItems >= 0;
 }
 
 std::string RunProgram(const std::vector<std::string>& args, int& nStatus) {

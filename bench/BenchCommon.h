@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+class RVXMLFile;
+
 namespace bench {
 
 // DOVUV32_BENCH_SCALE, default 1.
@@ -93,6 +95,9 @@ long CountLinesMemchr(const std::string& strPath);
 
 // Ours: reads the tag file item by item with GetNext into SampleNode
 // records, adding their components to sum; items receives the nodes read.
+// Reads every item of an opened tag file and deletes it: the items read,
+// or -1 when the file cannot be opened.
+long ReadItems(RVXMLFile& file, const std::string& strPath);
 bool ReadOurs(const std::string& strPath, PairSum& sum, long& nItems);
 
 // Runs a program (searched on PATH) and returns what it wrote to standard

@@ -74,22 +74,8 @@ public:
 // when the file cannot be opened.
 long ReadCounting(const std::string& strPath) {
     CountingFile file;
-    file.SetFileName(strPath.c_str());
-    if (!file.Open(true))
-        return -1;
-    file.Reset();
     g_nComponents = 0;
-    long nItems = 0;
-    XMLNode* pNode = nullptr;
-    while (file.GetNext(pNode, false)) {
-        if (pNode) {
-            ++nItems;
-            delete pNode;
-            pNode = nullptr;
-        }
-    }
-    file.Close();
-    return nItems;
+    return bench::ReadItems(file, strPath);
 }
 
 void BM_ReadCounting(benchmark::State& state) {

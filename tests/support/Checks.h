@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstring>
+#include <ostream>
 #include <string>
 
 // Runs f and reports whether it threw CInvalidArgException (which it deletes).
@@ -19,9 +20,29 @@ template <class F> bool ThrowsInvalidArg(F f) {
     return false;
 }
 
-// The whole string, embedded zeros included.
-inline std::string Str(const CString& s) {
+// The whole string, embedded zeros included; a wide one in the ANSI code
+// page.
+inline std::string Str(const CStringA& s) {
     return std::string(s.GetString(), s.GetLength());
+}
+inline std::string Str(const CStringW& s) {
+    return Str(CStringA(s));
+}
+
+// How a failed check shows a string.
+template <class T> void PrintTo(const CStringT<T>& s, std::ostream* os) {
+    *os << '"' << Str(s) << '"';
+}
+
+// Whether the 8-bit code page holds the characters of ISO 8859-1 at their
+// own bytes where tests use them: ISO 8859-1 itself on Linux, 1252 (Wine's
+// for the English locales) on Windows.
+inline bool CodePageIs1252OrLatin1() {
+#ifdef _WIN32
+    return ::GetACP() == 1252;
+#else
+    return true;
+#endif
 }
 
 #if defined(__GNUC__) && (defined(__i386__) || defined(__x86_64__))

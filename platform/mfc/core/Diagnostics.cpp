@@ -8,9 +8,18 @@ void AFXAPI AfxAssertFailedLine(LPCSTR lpszFileName, int nLine) {
     abort();
 }
 
-void AfxTrace(LPCTSTR lpszFormat, ...) {
+void AfxTrace(LPCSTR lpszFormat, ...) {
     va_list args;
     va_start(args, lpszFormat);
     vfprintf(stderr, lpszFormat, args);
     va_end(args);
+}
+
+void AfxTrace(LPCWSTR lpszFormat, ...) {
+    va_list args;
+    va_start(args, lpszFormat);
+    CStringW strText;
+    strText.FormatV(lpszFormat, args);
+    va_end(args);
+    fputs(CStringA(strText), stderr);
 }

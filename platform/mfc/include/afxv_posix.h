@@ -3,9 +3,15 @@
 // portable core and windowless code build here. Included through afxver_.h.
 #pragma once
 
+#include <cctype>
 #include <cstdarg>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <cwchar>
+#include <strings.h>
 
 #define AFX_FW_API __attribute__((visibility("default")))
 #define AFX_EXT_CLASS __attribute__((visibility("default")))
@@ -39,15 +45,65 @@ typedef std::uintptr_t DWORD_PTR;
 #define TRUE 1
 #define FALSE 0
 
-// 8-bit characters only.
-typedef char TCHAR;
+// The build's characters are 8-bit, as in a Windows build without _UNICODE.
+// Wide strings exist beside them (CStringW), with this target's 32-bit
+// wchar_t.
+typedef char CHAR;
+typedef wchar_t WCHAR;
 typedef char* LPSTR;
 typedef const char* LPCSTR;
+typedef wchar_t* LPWSTR;
+typedef const wchar_t* LPCWSTR;
+typedef char TCHAR, _TCHAR;
 typedef char* LPTSTR;
 typedef const char* LPCTSTR;
 typedef void* LPVOID;
 typedef const void* LPCVOID;
 #define _T(x) x
+#define _TEXT(x) x
+#define TEXT(x) x
+
+// The generic-text names of the C runtime, in their 8-bit forms, as
+// <tchar.h> maps them in a build without _UNICODE.
+#define _tcslen strlen
+#define _tcscmp strcmp
+#define _tcsncmp strncmp
+#define _tcsicmp strcasecmp
+#define _tcsnicmp strncasecmp
+#define _tcschr strchr
+#define _tcsrchr strrchr
+#define _tcsstr strstr
+#define _tcsspn strspn
+#define _tcscspn strcspn
+#define _tcspbrk strpbrk
+#define _tcscpy strcpy
+#define _tcsncpy strncpy
+#define _tcscat strcat
+#define _tcsdup strdup
+#define _tcstod strtod
+#define _tcstol strtol
+#define _tcstoul strtoul
+#define _ttoi atoi
+#define _ttol atol
+#define _ttof atof
+#define _istdigit isdigit
+#define _istspace isspace
+#define _istalpha isalpha
+#define _istalnum isalnum
+#define _istupper isupper
+#define _istlower islower
+#define _totupper toupper
+#define _totlower tolower
+#define _stprintf_s sprintf_s
+#define _vstprintf_s vsprintf_s
+#define _sntprintf snprintf
+#define _vsntprintf vsnprintf
+#define _stscanf sscanf
+#define _stscanf_s sscanf_s
+#define _tprintf printf
+#define _ftprintf fprintf
+#define _fputts fputs
+#define _tfopen fopen
 
 typedef void* HANDLE;
 #define INVALID_HANDLE_VALUE ((HANDLE)(LONG_PTR)-1)

@@ -11,7 +11,10 @@
 // Diagnostics: checked only in debug builds of the host (_DEBUG). VERIFY still
 // evaluates its argument in release builds; TRACE evaluates nothing there.
 AFX_FW_API void AFXAPI AfxAssertFailedLine(LPCSTR lpszFileName, int nLine);
-AFX_FW_API void AfxTrace(LPCTSTR lpszFormat, ...) AFX_PRINTF_FMT(1, 2);
+// TRACE takes 8-bit and wide formats in either build; a wide text goes out
+// in the ANSI code page.
+AFX_FW_API void AfxTrace(LPCSTR lpszFormat, ...) AFX_PRINTF_FMT(1, 2);
+AFX_FW_API void AfxTrace(LPCWSTR lpszFormat, ...);
 
 #ifdef _DEBUG
 #define ASSERT(f) ((f) ? (void)0 : AfxAssertFailedLine(__FILE__, __LINE__))

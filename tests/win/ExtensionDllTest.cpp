@@ -9,9 +9,17 @@
 
 namespace {
 
+// The string as AfxLoadString finds it; CString::LoadString walks the same
+// chain and gives it in either width, or fails with an empty string.
 CString LoadedText() {
     TCHAR szText[64];
-    AfxLoadString(IDS_EXT_TEXT, szText, 64);
+    const BOOL bFound = AfxLoadString(IDS_EXT_TEXT, szText, 64) > 0;
+    CStringA strA(_T("stale"));
+    CStringW strW(_T("stale"));
+    EXPECT_EQ(bFound, strA.LoadString(IDS_EXT_TEXT));
+    EXPECT_EQ(bFound, strW.LoadString(IDS_EXT_TEXT));
+    EXPECT_EQ(CStringA(szText), strA);
+    EXPECT_EQ(CStringW(szText), strW);
     return szText;
 }
 
@@ -22,17 +30,17 @@ bool TemplateFound() {
 
 TEST(ExtensionDll, ResourcesFoundOnlyWhileLoaded) {
     EXPECT_FALSE(TemplateFound());
-    EXPECT_STREQ("", LoadedText());
+    EXPECT_STREQ(_T(""), LoadedText());
 
     HMODULE hDll = ::LoadLibraryA("extdll.dll");
     ASSERT_NE(hDll, nullptr);
     EXPECT_EQ(hDll, AfxFindResourceHandle(MAKEINTRESOURCE(IDD_EXT_DIALOG), RT_DIALOG));
-    EXPECT_STREQ("Hello from the extension.", LoadedText());
+    EXPECT_STREQ(_T("Hello from the extension."), LoadedText());
     {
         CDialog dlg(IDD_EXT_DIALOG);
         ASSERT_TRUE(dlg.Create(IDD_EXT_DIALOG));
         EXPECT_NE(nullptr, dlg.GetDlgItem(IDC_EXT_EDIT));
-        EXPECT_STREQ("Extension", WindowText(dlg));
+        EXPECT_STREQ(_T("Extension"), WindowText(dlg));
         dlg.DestroyWindow();
     }
 
@@ -41,7 +49,7 @@ TEST(ExtensionDll, ResourcesFoundOnlyWhileLoaded) {
     EXPECT_FALSE(TemplateFound());
     CDialog gone(IDD_EXT_DIALOG);
     EXPECT_FALSE(gone.Create(IDD_EXT_DIALOG));
-    EXPECT_STREQ("", LoadedText());
+    EXPECT_STREQ(_T(""), LoadedText());
 }
 
 } // namespace

@@ -35,10 +35,10 @@ BOOL CSimpleException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError,
         *pnHelpContext = 0;
     if (lpszError == NULL || nMaxError == 0)
         return FALSE;
-    size_t n = strlen(m_lpszMessage);
+    size_t n = _tcslen(m_lpszMessage);
     if (n >= nMaxError)
         n = nMaxError - 1;
-    memcpy(lpszError, m_lpszMessage, n);
+    memcpy(lpszError, m_lpszMessage, n * sizeof(TCHAR));
     lpszError[n] = '\0';
     return TRUE;
 }

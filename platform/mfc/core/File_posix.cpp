@@ -146,7 +146,8 @@ BOOL Status(LPCTSTR pszPath, CFileStatus& rStatus) {
     rStatus.m_size = bFolder ? 0 : static_cast<ULONGLONG>(st.st_size);
     rStatus.m_attribute = static_cast<BYTE>((bFolder ? CFile::directory : 0) |
                                             ((st.st_mode & S_IWUSR) ? 0 : CFile::readOnly));
-    std::memcpy(rStatus.m_szFullName, strFull.GetString(), strFull.GetLength() + 1);
+    std::memcpy(rStatus.m_szFullName, strFull.GetString(),
+                (strFull.GetLength() + 1) * sizeof(TCHAR));
     return TRUE;
 }
 

@@ -48,8 +48,9 @@ const TCHAR chSeparator = '\\';
 
 LONG Open(LPCTSTR pszPath, UINT nOpenFlags, HANDLE& hFile) {
     SECURITY_ATTRIBUTES sa = {sizeof sa, NULL, (nOpenFlags & CFile::modeNoInherit) ? FALSE : TRUE};
-    HANDLE h = ::CreateFileA(pszPath ? pszPath : "", AccessOf(nOpenFlags), ShareModeOf(nOpenFlags),
-                             &sa, CreationOf(nOpenFlags), FILE_ATTRIBUTE_NORMAL, NULL);
+    HANDLE h =
+        ::CreateFile(pszPath ? pszPath : _T(""), AccessOf(nOpenFlags), ShareModeOf(nOpenFlags), &sa,
+                     CreationOf(nOpenFlags), FILE_ATTRIBUTE_NORMAL, NULL);
     if (h == INVALID_HANDLE_VALUE)
         return LastError();
     hFile = h;
@@ -113,7 +114,7 @@ LONG Commit(HANDLE hFile) {
 
 BOOL Status(LPCTSTR pszPath, CFileStatus& rStatus) {
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!pszPath || !::GetFileAttributesExA(pszPath, GetFileExInfoStandard, &data))
+    if (!pszPath || !::GetFileAttributesEx(pszPath, GetFileExInfoStandard, &data))
         return FALSE;
     CString strFull = FullPath(pszPath);
     if (strFull.GetLength() >= _MAX_PATH)
@@ -122,24 +123,25 @@ BOOL Status(LPCTSTR pszPath, CFileStatus& rStatus) {
     rStatus.m_size =
         bFolder ? 0 : (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
     rStatus.m_attribute = static_cast<BYTE>(data.dwFileAttributes);
-    std::memcpy(rStatus.m_szFullName, strFull.GetString(), strFull.GetLength() + 1);
+    std::memcpy(rStatus.m_szFullName, strFull.GetString(),
+                (strFull.GetLength() + 1) * sizeof(TCHAR));
     return TRUE;
 }
 
 LONG Remove(LPCTSTR pszPath) {
-    return ::DeleteFileA(pszPath) ? 0 : LastError();
+    return ::DeleteFile(pszPath) ? 0 : LastError();
 }
 
 LONG Rename(LPCTSTR pszOld, LPCTSTR pszNew) {
-    return ::MoveFileA(pszOld, pszNew) ? 0 : LastError();
+    return ::MoveFile(pszOld, pszNew) ? 0 : LastError();
 }
 
 CString FullPath(LPCTSTR pszPath) {
     CString strFull;
-    DWORD nSize = ::GetFullPathNameA(pszPath, 0, NULL, NULL);
+    DWORD nSize = ::GetFullPathName(pszPath, 0, NULL, NULL);
     if (nSize == 0)
         return CString(pszPath);
-    DWORD nLength = ::GetFullPathNameA(pszPath, nSize, strFull.GetBuffer(nSize), NULL);
+    DWORD nLength = ::GetFullPathName(pszPath, nSize, strFull.GetBuffer(nSize), NULL);
     if (nLength == 0 || nLength >= nSize) {
         strFull.ReleaseBuffer(0);
         return CString(pszPath);

@@ -74,6 +74,39 @@ HINSTANCE AFXAPI AfxFindResourceHandle(LPCTSTR lpszName, LPCTSTR lpszType) {
     return hInst != NULL ? hInst : AfxGetResourceHandle();
 }
 
+namespace {
+
+// String nID of the first module of the search chain that has it, in the
+// resources' own UTF-16, and its length; NULL when none has it.
+const WCHAR* FindString(UINT nID, int& nLength) {
+    const WCHAR* pText = NULL;
+    nLength = 0;
+    SearchChain([&](HINSTANCE h) {
+        // A buffer size of 0 asks for a pointer to the resource itself.
+        nLength = ::LoadStringW(h, nID, reinterpret_cast<LPWSTR>(&pText), 0);
+        return nLength > 0;
+    });
+    return nLength > 0 ? pText : NULL;
+}
+
+} // namespace
+
+// For both character types, converted to the ANSI code page for 8-bit
+// strings as the system's LoadStringA converts.
+template <class BaseType> BOOL CStringT<BaseType>::LoadString(UINT nID) {
+    int nLength = 0;
+    const WCHAR* pText = FindString(nID, nLength);
+    if (pText == NULL) {
+        Empty();
+        return FALSE;
+    }
+    *this = CStringW(pText, nLength);
+    return TRUE;
+}
+
+template BOOL CStringT<char>::LoadString(UINT nID);
+template BOOL CStringT<wchar_t>::LoadString(UINT nID);
+
 int AFXAPI AfxLoadString(UINT nIDS, LPTSTR lpszBuf, UINT nMaxBuf) {
     int nLen = 0;
     lpszBuf[0] = '\0';

@@ -17,12 +17,13 @@ unsigned long long Bits(const void* p) {
 LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground,
                                    HICON hIcon) {
     static std::mutex mutex;
-    static std::set<std::string> names;
+    static std::set<std::basic_string<TCHAR>> names;
 
     const HINSTANCE hInst = AfxGetInstanceHandle();
-    char szName[96];
-    snprintf(szName, sizeof szName, "Afx:%llx:%x:%llx:%llx:%llx", Bits(hInst), nClassStyle,
-             Bits(hCursor), Bits(hbrBackground), Bits(hIcon));
+    CString strName;
+    strName.Format(_T("Afx:%llx:%x:%llx:%llx:%llx"), Bits(hInst), nClassStyle, Bits(hCursor),
+                   Bits(hbrBackground), Bits(hIcon));
+    LPCTSTR szName = strName;
 
     std::lock_guard<std::mutex> lock(mutex);
     WNDCLASS wc;

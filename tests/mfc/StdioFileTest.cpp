@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "Checks.h"
 #include "TempFolder.h"
 
 namespace {
@@ -18,7 +19,7 @@ Lines ReadLines(CStdioFile& file) {
     Lines lines;
     CString line;
     while (file.ReadString(line))
-        lines.emplace_back(std::string(line.GetString(), line.GetLength()), file.GetPosition());
+        lines.emplace_back(Str(line), file.GetPosition());
     EXPECT_TRUE(line.IsEmpty());
     return lines;
 }
@@ -37,10 +38,10 @@ TEST(StdioFile, ReadsLinesWithoutTheirEnds) {
     // The fgets-like reader keeps the line feed and splits long lines.
     folder.Write("f.txt", "abcdef\r\nz");
     ASSERT_TRUE(file.Open((folder / "f.txt").c_str(), CFile::modeRead));
-    char buf[5];
-    EXPECT_STREQ(file.ReadString(buf, 5), "abcd");
-    EXPECT_STREQ(file.ReadString(buf, 5), "ef\n");
-    EXPECT_STREQ(file.ReadString(buf, 5), "z");
+    TCHAR buf[5];
+    EXPECT_STREQ(file.ReadString(buf, 5), _T("abcd"));
+    EXPECT_STREQ(file.ReadString(buf, 5), _T("ef\n"));
+    EXPECT_STREQ(file.ReadString(buf, 5), _T("z"));
     EXPECT_EQ(file.ReadString(buf, 5), nullptr);
 }
 
@@ -48,13 +49,13 @@ TEST(StdioFile, WritesCrLfInTextModeOnly) {
     TempFolder folder;
     {
         CStdioFile file((folder / "w.txt").c_str(), CFile::modeCreate | CFile::modeWrite);
-        file.WriteString("one\ntwo\r\n");
+        file.WriteString(_T("one\ntwo\r\n"));
         file.Write("3\n", 2);
         EXPECT_EQ(file.GetPosition(), 14u);
         EXPECT_EQ(file.GetLength(), 14u);
         CStdioFile binary((folder / "w.bin").c_str(),
                           CFile::modeCreate | CFile::modeWrite | CFile::typeBinary);
-        binary.WriteString("one\n");
+        binary.WriteString(_T("one\n"));
     }
     EXPECT_EQ(folder.Read("w.txt"), "one\r\ntwo\r\r\n3\r\n");
     EXPECT_EQ(folder.Read("w.bin"), "one\n");
@@ -95,9 +96,9 @@ TEST(StdioFile, LinesAcrossBufferBoundaries) {
     lines.Close();
     CStdioFile viaFgets((folder / "m.txt").c_str(), CFile::modeRead);
     std::string text;
-    char chunk[40];
-    while (viaFgets.ReadString(chunk, sizeof chunk))
-        text += chunk;
+    TCHAR chunk[40];
+    while (viaFgets.ReadString(chunk, 40))
+        text += Str(CString(chunk));
     EXPECT_EQ(text, translated);
     viaFgets.Close();
     CStdioFile viaRead((folder / "m.txt").c_str(), CFile::modeRead);
@@ -109,7 +110,7 @@ TEST(StdioFile, LinesAcrossBufferBoundaries) {
     {
         CStdioFile file((folder / "m.txt").c_str(), CFile::modeCreate | CFile::modeWrite);
         for (const auto& line : expected)
-            file.WriteString((line.first + "\n").c_str());
+            file.WriteString(CString((line.first + "\n").c_str()));
         EXPECT_EQ(file.GetPosition(), written.size());
     }
     EXPECT_EQ(folder.Read("m.txt"), written);
@@ -129,7 +130,7 @@ TEST(StdioFile, RawCallsInterleaveWithBufferedOnes) {
     EXPECT_EQ(std::string(raw, 8), "second\r\n");
     EXPECT_EQ(file.GetPosition(), 15u);
     ASSERT_TRUE(file.ReadString(line));
-    EXPECT_STREQ(line, "third");
+    EXPECT_STREQ(line, _T("third"));
 
     // A raw write after a Seek replaces stored bytes; text reading sees it.
     file.Seek(7, CFile::begin);
@@ -137,11 +138,11 @@ TEST(StdioFile, RawCallsInterleaveWithBufferedOnes) {
     file.SeekToBegin();
     ASSERT_TRUE(file.ReadString(line));
     ASSERT_TRUE(file.ReadString(line));
-    EXPECT_STREQ(line, "SECOND");
+    EXPECT_STREQ(line, _T("SECOND"));
 
     // Pending text is written out before a raw call.
     file.SeekToEnd();
-    file.WriteString("4\n");
+    file.WriteString(_T("4\n"));
     file.CFile::Write("5", 1);
     EXPECT_EQ(file.CFile::GetLength(), 26u);
     file.Close(); // opened without sharing: Windows lets no one else read it
@@ -156,13 +157,81 @@ TEST(StdioFile, SwitchesBetweenReadingAndWriting) {
     ASSERT_TRUE(file.ReadString(line));
     // Cut after the first line and write there.
     file.SetLength(file.GetPosition());
-    file.WriteString("new\n");
+    file.WriteString(_T("new\n"));
     file.SeekToBegin();
     EXPECT_EQ(ReadLines(file), (Lines{{"keep", 6}, {"new", 11}}));
     // Writing after reading starts where reading stopped.
     file.Seek(6, CFile::begin);
     ASSERT_TRUE(file.ReadString(line));
-    file.WriteString("x");
+    file.WriteString(_T("x"));
     file.Close();
     EXPECT_EQ(folder.Read("s.txt"), "keep\r\nnew\r\nx");
 }
+
+// Both builds store text in the ANSI code page: the same bytes for the same
+// text, read back as that text.
+TEST(StdioFile, StoresTextInTheAnsiCodePage) {
+    if (!CodePageIs1252OrLatin1())
+        GTEST_SKIP() << "the ANSI code page is not 1252";
+    TempFolder folder;
+    const CString line(L"Caf\u00E9 \u00C5 na\u00EFve\n");
+    {
+        CStdioFile file((folder / "a.txt").c_str(), CFile::modeCreate | CFile::modeWrite);
+        file.WriteString(line);
+        file.WriteString(CString(L"\u00FF"));
+    }
+    EXPECT_EQ(folder.Read("a.txt"), "Caf\xE9 \xC5 na\xEFve\r\n\xFF");
+
+    CStdioFile file((folder / "a.txt").c_str(), CFile::modeRead);
+    CString read;
+    ASSERT_TRUE(file.ReadString(read));
+    EXPECT_EQ(read + _T('\n'), line);
+    TCHAR buf[3];
+    EXPECT_STREQ(file.ReadString(buf, 3), CString(L"\u00FF"));
+}
+
+#ifdef _UNICODE
+// A character the code page cannot hold is refused with the whole text of
+// the call, also one that has a look-alike there (U+0101, 'a' by best fit).
+TEST(StdioFile, RefusesTextTheCodePageCannotHold) {
+    TempFolder folder;
+    CStdioFile file((folder / "w.txt").c_str(), CFile::modeCreate | CFile::modeWrite);
+    file.WriteString(L"kept\n");
+    for (LPCWSTR lpszText : {L"l\u0101st\n", L"\u4E2D\n"}) {
+        SCOPED_TRACE(Str(CString(lpszText)));
+        CFileException* pError = NULL;
+        try {
+            file.WriteString(lpszText);
+        } catch (CFileException* e) {
+            pError = e;
+        }
+        ASSERT_NE(pError, nullptr);
+        EXPECT_EQ(pError->m_cause, CFileException::genericException);
+        EXPECT_EQ(pError->m_lOsError, ERROR_NO_UNICODE_TRANSLATION);
+        pError->Delete();
+    }
+    file.WriteString(L"after\n");
+    file.Close();
+    EXPECT_EQ(folder.Read("w.txt"), "kept\r\nafter\r\n");
+}
+
+// In a double-byte code page the fgets-like reader never cuts a character
+// in two. ctest runs this in Wine's Japanese locale (code page 932).
+TEST(StdioFileDoubleByte, ReadsWholeCharactersOnly) {
+    if (::GetACP() != 932)
+        GTEST_SKIP() << "the ANSI code page is not 932";
+    TempFolder folder;
+    {
+        CStdioFile file((folder / "j.txt").c_str(), CFile::modeCreate | CFile::modeWrite);
+        file.WriteString(L"ab\u65E5c\n");
+    }
+    EXPECT_EQ(folder.Read("j.txt"), "ab\x93\xFA"
+                                    "c\r\n");
+    CStdioFile file((folder / "j.txt").c_str(), CFile::modeRead);
+    TCHAR buf[4];
+    EXPECT_STREQ(file.ReadString(buf, 4), L"ab");
+    EXPECT_STREQ(file.ReadString(buf, 4), L"\u65E5c");
+    EXPECT_STREQ(file.ReadString(buf, 4), L"\n");
+    EXPECT_EQ(file.ReadString(buf, 4), nullptr);
+}
+#endif

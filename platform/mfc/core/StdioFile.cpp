@@ -8,9 +8,12 @@
 // bytes or puts the handle back at the first unread byte; that keeps raw
 // CFile::Read/Write calls made on this object in step with buffered ones.
 #include "afx.h"
+#include "CodePage.h"
 #include "FileOs.h"
 
 #include <string.h>
+
+#include <vector>
 
 IMPLEMENT_DYNAMIC(CStdioFile, CFile)
 
@@ -93,6 +96,18 @@ char* StoreText(const char* p, const char* pEnd, char* pOut) {
     return pOut;
 }
 
+// A line's stored bytes as the string of the build's characters. A wide
+// one is converted in the string's own buffer (no text makes more wide
+// characters than it has bytes); an empty line keeps the buffer as it is.
+template <class XCHAR> void SetLine(CStringT<XCHAR>& rString, const char* p, int n) {
+    if constexpr (sizeof(XCHAR) == 1)
+        rString.SetString(p, n);
+    else if (n == 0)
+        rString.SetString(L"", 0);
+    else
+        rString.ReleaseBuffer(codepage::ToWide(p, n, rString.GetBuffer(n), n));
+}
+
 } // namespace
 
 CStdioFile::CStdioFile()
@@ -136,7 +151,7 @@ BOOL CStdioFile::ReadString(CString& rString) {
         --nLength;
     // The string keeps its buffer when the line fits: a string read into
     // line after line stops allocating once it has held the longest.
-    rString.SetString(m_pBuffer + m_nNext, static_cast<int>(nLength));
+    SetLine(rString, m_pBuffer + m_nNext, static_cast<int>(nLength));
     m_nNext = pLf ? nLineEnd + 1 : nLineEnd;
     return TRUE;
 }
@@ -160,6 +175,10 @@ const char* CStdioFile::FillToLineFeed() {
 LPTSTR CStdioFile::ReadString(LPTSTR lpsz, UINT nMax) {
     if (lpsz == NULL || nMax == 0)
         AfxThrowInvalidArgException();
+    return ReadLine(lpsz, nMax);
+}
+
+LPSTR CStdioFile::ReadLine(LPSTR lpsz, UINT nMax) {
     SwitchTo(reading);
     UINT n = 0;
     bool bEndOfFile = false;
@@ -193,10 +212,44 @@ LPTSTR CStdioFile::ReadString(LPTSTR lpsz, UINT nMax) {
     return n == 0 && bEndOfFile ? NULL : lpsz;
 }
 
+// The bytes of a line cut at the limit end on a character: a double-byte
+// character's lead byte goes back to the buffer, where the run that ended
+// the line has just been copied from (a line feed or a CR, read separately,
+// is never a lead byte).
+LPWSTR CStdioFile::ReadLine(LPWSTR lpsz, UINT nMax) {
+    std::vector<char> bytes(nMax);
+    if (ReadLine(bytes.data(), nMax) == NULL)
+        return NULL;
+    int nBytes = static_cast<int>(strlen(bytes.data()));
+    if (nBytes > 0 && static_cast<UINT>(nBytes) + 1 == nMax && bytes[nBytes - 1] != '\n') {
+        const int nWhole = codepage::WholeCharacters(bytes.data(), nBytes);
+        m_nNext -= nBytes - nWhole;
+        nBytes = nWhole;
+    }
+    lpsz[codepage::ToWide(bytes.data(), nBytes, lpsz, nBytes)] = L'\0';
+    return lpsz;
+}
+
 void CStdioFile::WriteString(LPCTSTR lpsz) {
     if (lpsz == NULL)
         AfxThrowInvalidArgException();
+    WriteLine(lpsz);
+}
+
+void CStdioFile::WriteLine(LPCSTR lpsz) {
     CStdioFile::Write(lpsz, static_cast<UINT>(strlen(lpsz)));
+}
+
+// The whole text is converted before any of it is written.
+void CStdioFile::WriteLine(LPCWSTR lpsz) {
+    const int nLength = static_cast<int>(wcslen(lpsz));
+    const int nBytes = codepage::ToAnsiExactly(lpsz, nLength, NULL, 0);
+    if (nBytes < 0)
+        AfxThrowFileException(CFileException::OsErrorToException(codepage::lNoTranslation),
+                              codepage::lNoTranslation, m_strFileName);
+    codepage::ToAnsiExactly(lpsz, nLength, m_strBytes.GetBuffer(nBytes), nBytes);
+    m_strBytes.ReleaseBuffer(nBytes);
+    CStdioFile::Write(m_strBytes.GetString(), static_cast<UINT>(nBytes));
 }
 
 UINT CStdioFile::Read(void* lpBuf, UINT nCount) {

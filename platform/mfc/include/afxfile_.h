@@ -175,11 +175,18 @@ public:
     // Text mode unless typeBinary is given.
     BOOL Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pError = NULL) override;
 
+    // Text is stored as 8-bit characters in both builds. A Unicode build
+    // converts each line from the process's ANSI code page as it is read and
+    // to it as it is written; a text with a character the code page lacks is
+    // refused (CFileException, nothing of it written).
+
     // Reads the next line, without its line end, into rString. FALSE only at
     // the end of the file with nothing read; an empty line gives TRUE.
     virtual BOOL ReadString(CString& rString);
     // Reads up to nMax - 1 characters, stopping after a '\n', which is kept.
-    // NULL at the end of the file with nothing read.
+    // NULL at the end of the file with nothing read. In a Unicode build at
+    // most nMax - 1 stored bytes make those characters, and a double-byte
+    // character that would be cut is left for the next call.
     virtual LPTSTR ReadString(LPTSTR lpsz, UINT nMax);
     virtual void WriteString(LPCTSTR lpsz);
 
@@ -208,6 +215,11 @@ private:
             ChangeMode(mode);
     }
     void ChangeMode(BufferMode mode);
+    // ReadString and WriteString for 8-bit and for wide text.
+    LPSTR ReadLine(LPSTR lpsz, UINT nMax);
+    LPWSTR ReadLine(LPWSTR lpsz, UINT nMax);
+    void WriteLine(LPCSTR lpsz);
+    void WriteLine(LPCWSTR lpsz);
     bool FillBuffer();
     const char* FillToLineFeed();
     int NextChar();
@@ -224,6 +236,8 @@ private:
     mutable size_t m_nNext;
     mutable size_t m_nEnd;
     mutable ULONGLONG m_nOrigin;
+    // A wide line's stored bytes, kept from line to line.
+    CStringA m_strBytes;
 };
 
 class AFX_FW_API CFileFind : public CObject {

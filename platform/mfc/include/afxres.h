@@ -14,3 +14,4 @@
 // Prompts of dialog data exchange, in the framework's own string table.
 #define AFX_IDP_PARSE_INT 0xF110
 #define AFX_IDP_PARSE_REAL 0xF111
+#define AFX_IDP_PARSE_UINT 0xF117

@@ -574,7 +574,16 @@ private:
 
 AFX_FW_API void AFXAPI DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
 AFX_FW_API void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, CString& value);
+// Numbers are read with the "C" rules of the C runtime's 8-bit functions,
+// blanks around them allowed: whole numbers in the type's range (unsigned
+// ones without a sign), reals with a leading digit for a zero, floats within
+// their range. Any other text, also text with a character outside ASCII,
+// brings up the framework's prompt and fails the exchange.
 AFX_FW_API void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, int& value);
+AFX_FW_API void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, long& value);
+AFX_FW_API void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, UINT& value);
+AFX_FW_API void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, DWORD& value);
+AFX_FW_API void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, float& value);
 AFX_FW_API void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, double& value);
 
 /////////////////////////////////////////////////////////////////////////////

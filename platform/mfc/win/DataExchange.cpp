@@ -2,6 +2,10 @@
 
 #include <errno.h>
 #include <float.h>
+#include <stdlib.h>
+
+#include <cmath>
+#include <limits>
 
 CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
     : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd), m_idLastControl(0),
@@ -58,39 +62,137 @@ void SetControlText(HWND hWndCtrl, LPCTSTR lpszText) {
         ::SetWindowText(hWndCtrl, lpszText);
 }
 
-LPCTSTR SkipBlanks(LPCTSTR p) {
+const char* SkipBlanks(const char* p) {
     while (*p == ' ' || *p == '\t')
         ++p;
     return p;
 }
 
-// A whole number, blanks around it allowed; nothing else.
-bool ParseInt(LPCTSTR lpszText, int& value) {
-    LPCTSTR p = SkipBlanks(lpszText);
-    LPTSTR pEnd = NULL;
+// A whole number in [nMin, nMax], blanks around it allowed; nothing else.
+bool ParseInt(const char* lpszText, long nMin, long nMax, long& value) {
+    const char* p = SkipBlanks(lpszText);
+    char* pEnd = NULL;
     errno = 0;
-    const long n = _tcstol(p, &pEnd, 10);
-    if (pEnd == p || errno == ERANGE || n < INT_MIN || n > INT_MAX)
+    const long n = strtol(p, &pEnd, 10);
+    if (pEnd == p || errno == ERANGE || n < nMin || n > nMax)
         return false;
     if (*SkipBlanks(pEnd) != '\0')
         return false;
-    value = static_cast<int>(n);
+    value = n;
+    return true;
+}
+
+// The same for an unsigned number, which has no sign but an optional '+'.
+bool ParseUnsigned(const char* lpszText, unsigned long nMax, unsigned long& value) {
+    const char* p = SkipBlanks(lpszText);
+    if (*p == '-')
+        return false;
+    char* pEnd = NULL;
+    errno = 0;
+    const unsigned long n = strtoul(p, &pEnd, 10);
+    if (pEnd == p || errno == ERANGE || n > nMax)
+        return false;
+    if (*SkipBlanks(pEnd) != '\0')
+        return false;
+    value = n;
     return true;
 }
 
 // A real number, blanks around it allowed; a zero must be written with a
 // leading digit 0, so that text with no number at all is refused.
-bool ParseReal(LPCTSTR lpszText, double& value) {
-    LPCTSTR p = SkipBlanks(lpszText);
-    const TCHAR chFirst = *p;
-    LPTSTR pEnd = NULL;
-    const double d = _tcstod(p, &pEnd);
+bool ParseReal(const char* lpszText, double& value) {
+    const char* p = SkipBlanks(lpszText);
+    const char chFirst = *p;
+    char* pEnd = NULL;
+    const double d = strtod(p, &pEnd);
     if (d == 0.0 && chFirst != '0')
         return false;
     if (*SkipBlanks(pEnd) != '\0')
         return false;
     value = d;
     return true;
+}
+
+// A number is read from 8-bit text with the C runtime's "C" rules in both
+// builds. A wide text is a number only when all of it is ASCII: the wide
+// runtime would also take other scripts' digits (fullwidth "１２" as 12),
+// which an 8-bit text can never hold.
+template <class XCHAR> bool NumberText(const CStringT<XCHAR>& strText, CStringA& strNumber) {
+    if constexpr (sizeof(XCHAR) > 1) {
+        for (int i = 0; i < strText.GetLength(); ++i) {
+            if (static_cast<unsigned>(strText[i]) > 0x7F)
+                return false;
+        }
+    }
+    strNumber = strText;
+    return true;
+}
+
+// Reads the control's text with parse, or prompts with nIDPrompt and fails
+// the exchange.
+template <class Parse>
+void SaveNumber(CDataExchange* pDX, HWND hWndCtrl, UINT nIDPrompt, Parse parse) {
+    CStringA strNumber;
+    if (!NumberText(ControlText(hWndCtrl), strNumber) || !parse(strNumber.GetString())) {
+        AfxMessageBox(nIDPrompt);
+        pDX->Fail();
+    }
+}
+
+template <class T> void ExchangeWhole(CDataExchange* pDX, int nIDC, T& value, LPCTSTR lpszFormat) {
+    HWND hWndCtrl = pDX->PrepareEditCtrl(nIDC);
+    if (pDX->m_bSaveAndValidate) {
+        SaveNumber(pDX, hWndCtrl, AFX_IDP_PARSE_INT, [&](const char* p) {
+            long n = 0;
+            if (!ParseInt(p, std::numeric_limits<T>::min(), std::numeric_limits<T>::max(), n))
+                return false;
+            value = static_cast<T>(n);
+            return true;
+        });
+    } else {
+        CString text;
+        text.Format(lpszFormat, value);
+        SetControlText(hWndCtrl, text);
+    }
+}
+
+template <class T>
+void ExchangeUnsigned(CDataExchange* pDX, int nIDC, T& value, LPCTSTR lpszFormat) {
+    HWND hWndCtrl = pDX->PrepareEditCtrl(nIDC);
+    if (pDX->m_bSaveAndValidate) {
+        SaveNumber(pDX, hWndCtrl, AFX_IDP_PARSE_UINT, [&](const char* p) {
+            unsigned long n = 0;
+            if (!ParseUnsigned(p, std::numeric_limits<T>::max(), n))
+                return false;
+            value = static_cast<T>(n);
+            return true;
+        });
+    } else {
+        CString text;
+        text.Format(lpszFormat, value);
+        SetControlText(hWndCtrl, text);
+    }
+}
+
+// A float takes what a double does, except finite numbers beyond its range.
+template <class T> void ExchangeReal(CDataExchange* pDX, int nIDC, T& value, int nDigits) {
+    HWND hWndCtrl = pDX->PrepareEditCtrl(nIDC);
+    if (pDX->m_bSaveAndValidate) {
+        SaveNumber(pDX, hWndCtrl, AFX_IDP_PARSE_REAL, [&](const char* p) {
+            double d = 0;
+            if (!ParseReal(p, d))
+                return false;
+            const double dMax = std::numeric_limits<T>::max();
+            if (std::isfinite(d) && (d > dMax || d < -dMax))
+                return false;
+            value = static_cast<T>(d);
+            return true;
+        });
+    } else {
+        CString text;
+        text.Format(_T("%.*g"), nDigits, static_cast<double>(value));
+        SetControlText(hWndCtrl, text);
+    }
 }
 
 } // namespace
@@ -104,29 +206,25 @@ void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, CString& value) {
 }
 
 void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, int& value) {
-    HWND hWndCtrl = pDX->PrepareEditCtrl(nIDC);
-    if (pDX->m_bSaveAndValidate) {
-        if (!ParseInt(ControlText(hWndCtrl), value)) {
-            AfxMessageBox(AFX_IDP_PARSE_INT);
-            pDX->Fail();
-        }
-    } else {
-        CString text;
-        text.Format(_T("%d"), value);
-        SetControlText(hWndCtrl, text);
-    }
+    ExchangeWhole(pDX, nIDC, value, _T("%d"));
+}
+
+void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, long& value) {
+    ExchangeWhole(pDX, nIDC, value, _T("%ld"));
+}
+
+void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, UINT& value) {
+    ExchangeUnsigned(pDX, nIDC, value, _T("%u"));
+}
+
+void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, DWORD& value) {
+    ExchangeUnsigned(pDX, nIDC, value, _T("%lu"));
+}
+
+void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, float& value) {
+    ExchangeReal(pDX, nIDC, value, FLT_DIG);
 }
 
 void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, double& value) {
-    HWND hWndCtrl = pDX->PrepareEditCtrl(nIDC);
-    if (pDX->m_bSaveAndValidate) {
-        if (!ParseReal(ControlText(hWndCtrl), value)) {
-            AfxMessageBox(AFX_IDP_PARSE_REAL);
-            pDX->Fail();
-        }
-    } else {
-        CString text;
-        text.Format(_T("%.*g"), DBL_DIG, value);
-        SetControlText(hWndCtrl, text);
-    }
+    ExchangeReal(pDX, nIDC, value, DBL_DIG);
 }

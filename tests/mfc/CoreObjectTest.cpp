@@ -108,14 +108,14 @@ TEST(CoreObject, DeleteFreesOnlyAutoDeleteExceptions) {
 
 TEST(CoreObject, ErrorMessagesFitTheCallersBuffer) {
     CInvalidArgException e(FALSE);
-    TCHAR sz[64], szShort[6] = "xxxxx";
-    ASSERT_TRUE(e.GetErrorMessage(sz, sizeof sz));
+    TCHAR sz[64], szShort[6] = _T("xxxxx");
+    ASSERT_TRUE(e.GetErrorMessage(sz, 64));
     EXPECT_TRUE(e.GetErrorMessage(szShort, 4));
-    EXPECT_EQ(std::string(sz, 3), szShort);
+    EXPECT_EQ(CString(sz, 3), szShort);
     EXPECT_FALSE(e.GetErrorMessage(szShort, 0)); // and leaves the buffer alone
-    EXPECT_EQ(std::string(sz, 3), szShort);
+    EXPECT_EQ(CString(sz, 3), szShort);
 
     // An exception without a description of its own says so.
-    EXPECT_FALSE(CCountedException(FALSE).GetErrorMessage(sz, sizeof sz));
-    EXPECT_STREQ("", sz);
+    EXPECT_FALSE(CCountedException(FALSE).GetErrorMessage(sz, 64));
+    EXPECT_STREQ(_T(""), sz);
 }

@@ -17,7 +17,7 @@ using Names_t = std::vector<std::string>;
 
 // The names found, sorted (the order is the file system's). A name taken
 // twice would show a FindNextFile that went on past the last entry.
-Names_t Names(const std::string& pattern) {
+Names_t Names(const std::basic_string<TCHAR>& pattern) {
     Names_t names;
     CFileFind finder;
     for (BOOL more = finder.FindFile(pattern.c_str()); more;) {
@@ -38,7 +38,7 @@ protected:
         folder.MakeFolder("sub");
         folder.Write("sub/inner.txt", "");
     }
-    std::string In(const std::string& name) { return folder / "" + name; }
+    std::basic_string<TCHAR> In(const std::string& name) { return folder / name; }
     TempFolder folder;
 };
 
@@ -55,7 +55,7 @@ TEST_F(FileFindTest, WildcardsMatchAsOnWindows) {
     EXPECT_EQ(Names(In("sub")), (Names_t{"sub"}));
     EXPECT_EQ(Names(In("sub\\*.txt")), (Names_t{"inner.txt"}));
     EXPECT_EQ(Names(In("*.doc")), Names_t{});
-    EXPECT_EQ(Names(folder / "missing" + "\\*.*"), Names_t{});
+    EXPECT_EQ(Names(folder / "missing" + _T("\\*.*")), Names_t{});
 }
 
 TEST_F(FileFindTest, DescribesTheCurrentEntry) {
@@ -68,7 +68,7 @@ TEST_F(FileFindTest, DescribesTheCurrentEntry) {
     EXPECT_EQ(Str(finder.GetFileTitle()), "a");
     EXPECT_EQ(finder.GetLength(), 5u);
     EXPECT_EQ(Str(finder.GetRoot()), folder.Path().string());
-    EXPECT_EQ(Str(finder.GetFilePath()), folder / "a.txt");
+    EXPECT_STREQ(finder.GetFilePath(), (folder / "a.txt").c_str());
 
     int dots = 0, folders = 0;
     for (BOOL more = finder.FindFile(In("*.*").c_str()); more;) {
@@ -90,26 +90,26 @@ TEST_F(FileFindTest, RelativePatternsUseTheCurrentFolder) {
     } restore;
     std::filesystem::current_path(folder.Path() / "sub");
 
-    EXPECT_EQ(Names("*.*"), (Names_t{".", "..", "inner.txt"}));
+    EXPECT_EQ(Names(_T("*.*")), (Names_t{".", "..", "inner.txt"}));
     CFileFind finder;
     ASSERT_TRUE(finder.FindFile()); // no pattern: everything here
     EXPECT_TRUE(finder.FindNextFile());
     EXPECT_EQ(Str(finder.GetRoot()), (folder.Path() / "sub").string());
-    ASSERT_TRUE(finder.FindFile("..\\a.*"));
+    ASSERT_TRUE(finder.FindFile(_T("..\\a.*")));
     finder.FindNextFile();
     EXPECT_EQ(Str(finder.GetRoot()), folder.Path().string());
-    EXPECT_EQ(Str(finder.GetFilePath()), folder / "a.txt");
+    EXPECT_STREQ(finder.GetFilePath(), (folder / "a.txt").c_str());
 }
 
 TEST(FileFind, RootFolderHasNoDots) {
     CFileFind finder;
-    std::string root = std::filesystem::current_path().root_path().string();
-    BOOL more = finder.FindFile((root + "*").c_str());
+    const CString root = std::filesystem::current_path().root_path().string<TCHAR>().c_str();
+    BOOL more = finder.FindFile(root + _T("*"));
     ASSERT_TRUE(more);
     while (more) {
         more = finder.FindNextFile();
         EXPECT_FALSE(finder.IsDots());
-        EXPECT_EQ(Str(finder.GetFilePath()), root + Str(finder.GetFileName()));
+        EXPECT_EQ(finder.GetFilePath(), root + finder.GetFileName());
     }
-    EXPECT_EQ(Str(finder.GetRoot()), root);
+    EXPECT_EQ(finder.GetRoot(), root);
 }

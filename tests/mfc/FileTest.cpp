@@ -59,7 +59,7 @@ TEST(File, ReadsWritesSeeksAndResizes) {
 TEST(File, CreateTruncatesUnlessNoTruncate) {
     TempFolder folder;
     folder.Write("f.txt", "old contents");
-    std::string path = folder / "f.txt";
+    const auto path = folder / "f.txt";
     { CFile file(path.c_str(), CFile::modeCreate | CFile::modeNoTruncate | CFile::modeWrite); }
     EXPECT_EQ(folder.Read("f.txt"), "old contents");
     {
@@ -74,7 +74,7 @@ TEST(File, CreateTruncatesUnlessNoTruncate) {
 TEST(File, FailuresReportTheirCause) {
     TempFolder folder;
     folder.MakeFolder("sub");
-    std::string missing = folder / "missing.txt";
+    const auto missing = folder / "missing.txt";
 
     CFile file;
     CFileException error;
@@ -83,10 +83,10 @@ TEST(File, FailuresReportTheirCause) {
     EXPECT_NE(error.m_lOsError, 0);
     // The message names the file; a short buffer truncates it, terminated.
     TCHAR text[512];
-    EXPECT_TRUE(error.GetErrorMessage(text, sizeof text));
-    EXPECT_NE(std::string(text).find(missing), std::string::npos);
+    EXPECT_TRUE(error.GetErrorMessage(text, 512));
+    EXPECT_NE(std::basic_string<TCHAR>(text).find(missing), std::string::npos);
     EXPECT_TRUE(error.GetErrorMessage(text, 5));
-    EXPECT_EQ(std::string(text).size(), 4u);
+    EXPECT_EQ(std::basic_string<TCHAR>(text).size(), 4u);
     // A folder is not a file on either target.
     EXPECT_FALSE(file.Open((folder / "sub").c_str(), CFile::modeRead, &error));
     EXPECT_EQ(error.m_cause, CFileException::accessDenied);
@@ -109,7 +109,7 @@ TEST(File, NamesAreTakenFromTheFullPath) {
     folder.MakeFolder("sub");
     folder.Write("sub/report.2024.txt", "x");
     // A "." step and a back-slash are resolved on both targets.
-    CFile file((folder / "sub" + "\\..\\sub\\.\\report.2024.txt").c_str(), CFile::modeRead);
+    CFile file((folder / "sub" + _T("\\..\\sub\\.\\report.2024.txt")).c_str(), CFile::modeRead);
     EXPECT_EQ(Str(file.GetFilePath()), (folder.Path() / "sub" / "report.2024.txt").string());
     EXPECT_EQ(Str(file.GetFileName()), "report.2024.txt");
     EXPECT_EQ(Str(file.GetFileTitle()), "report.2024");
@@ -129,7 +129,7 @@ TEST(File, StatusRemoveRenameAndCreateDirectory) {
     ASSERT_TRUE(CFile::GetStatus((folder / "a.txt").c_str(), status));
     EXPECT_EQ(status.m_size, 5u);
     EXPECT_FALSE(status.m_attribute & CFile::directory);
-    EXPECT_EQ(std::string(status.m_szFullName), folder / "a.txt");
+    EXPECT_EQ(std::basic_string<TCHAR>(status.m_szFullName), folder / "a.txt");
     ASSERT_TRUE(CFile::GetStatus((folder / "sub").c_str(), status));
     EXPECT_TRUE(status.m_attribute & CFile::directory);
     EXPECT_FALSE(CFile::GetStatus((folder / "none").c_str(), status));
@@ -147,7 +147,7 @@ TEST(File, StatusRemoveRenameAndCreateDirectory) {
     EXPECT_EQ(CauseThrownBy([&] { CFile::Remove((folder / "b.txt").c_str()); }),
               CFileException::fileNotFound);
 
-    std::string path = folder / "sub" + "\\new";
+    const auto path = folder / "sub" + _T("\\new");
     EXPECT_TRUE(CreateDirectory(path.c_str(), NULL));
     EXPECT_TRUE(std::filesystem::is_directory(folder.Path() / "sub" / "new"));
     EXPECT_FALSE(CreateDirectory(path.c_str(), NULL));

@@ -1,6 +1,8 @@
 // A scratch folder for file tests: unique per instance, removed with it.
 #pragma once
 
+#include <afx.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -25,8 +27,11 @@ public:
 
     const std::filesystem::path& Path() const { return m_path; }
 
-    // The full name of an entry, with the platform's own separators.
-    std::string operator/(const std::string& name) const { return (m_path / name).string(); }
+    // The full name of an entry, with the platform's own separators, in the
+    // build's characters.
+    std::basic_string<TCHAR> operator/(const std::string& name) const {
+        return (m_path / name).string<TCHAR>();
+    }
 
     // Writes bytes exactly as given (no line-end translation).
     void Write(const std::string& name, const std::string& bytes) const {

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+// A prompt's text is kept as 8-bit text in the ANSI code page, in both
+// character sets.
 struct RecordedPrompt {
     std::string text;
     UINT nType;
@@ -20,7 +22,7 @@ class CTestApp : public CWinApp {
 public:
     explicit CTestApp(LPCTSTR lpszAppName) : CWinApp(lpszAppName) {}
     int DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt) override {
-        prompts.push_back({lpszPrompt, nType, nIDPrompt});
+        prompts.push_back({Str(CStringA(lpszPrompt)), nType, nIDPrompt});
         return IDOK;
     }
     std::vector<RecordedPrompt> prompts;
@@ -30,7 +32,7 @@ CTestApp& TestApp();
 
 #define DOVUV32_TEST_APP(name)                                                                     \
     namespace {                                                                                    \
-    CTestApp theApp(name);                                                                         \
+    CTestApp theApp(_T(name));                                                                     \
     }                                                                                              \
     CTestApp& TestApp() {                                                                          \
         return theApp;                                                                             \
@@ -38,7 +40,7 @@ CTestApp& TestApp();
 
 // A hidden top-level window of a framework class of its own.
 inline bool CreatePopup(CWnd& wnd, const CRect& rect, DWORD dwStyle = WS_POPUP) {
-    return wnd.CreateEx(0, AfxRegisterWndClass(0), "test", dwStyle, rect, NULL, 0) != FALSE;
+    return wnd.CreateEx(0, AfxRegisterWndClass(0), _T("test"), dwStyle, rect, NULL, 0) != FALSE;
 }
 
 inline CString WindowText(const CWnd& wnd) {

@@ -16,7 +16,7 @@ protected:
 TEST_F(AppTest, PromptsGoThroughTheApplicationObject) {
     ASSERT_EQ(&theApp, AfxGetApp());
 
-    EXPECT_EQ(IDOK, AfxMessageBox("Plain text", MB_YESNO, 7));
+    EXPECT_EQ(IDOK, AfxMessageBox(_T("Plain text"), MB_YESNO, 7));
     // By id: the host's own string, and the framework's prompt from its own
     // module at the end of the search; help id -1 stands for the prompt id.
     AfxMessageBox(IDS_GREETING);
@@ -61,7 +61,7 @@ TEST_F(AppTest, ResourceSearchWalksTheExtensionChain) {
     AfxTermExtensionModule(module);
     EXPECT_NE(hHost, AfxFindResourceHandle(lpszTemplate, RT_DIALOG));
     EXPECT_EQ(0, AfxLoadString(IDS_GREETING, szText, 64));
-    EXPECT_STREQ("", szText);
+    EXPECT_STREQ(_T(""), szText);
     AfxSetResourceHandle(hOldResource);
 }
 

@@ -49,13 +49,13 @@ TEST_F(Controls, TabItemsAndDisplayArea) {
     EXPECT_EQ(tabs.InsertItem(1, _T("Three")), 1);
     EXPECT_EQ(tabs.InsertItem(TCIF_TEXT | TCIF_PARAM, 1, _T("Two"), 0, 77), 1);
 
-    char buf[16] = "";
+    TCHAR buf[16] = _T("");
     TCITEM item = {};
     item.mask = TCIF_TEXT | TCIF_PARAM;
     item.pszText = buf;
-    item.cchTextMax = sizeof buf;
+    item.cchTextMax = 16;
     ASSERT_TRUE(tabs.GetItem(1, &item));
-    EXPECT_STREQ(buf, "Two");
+    EXPECT_STREQ(buf, _T("Two"));
     EXPECT_EQ(item.lParam, 77);
 
     CRect first;
@@ -99,9 +99,9 @@ TEST_F(TreeControl, WalksTextsDataAndImages) {
     ASSERT_TRUE(m_tree.GetItemImage(m_a, nImage, nSelected));
     EXPECT_EQ(std::make_pair(nImage, nSelected), std::make_pair(3, 4));
     // Longer than the first buffers the text is read into.
-    const std::string longText(600, 'x');
-    EXPECT_TRUE(m_tree.SetItemText(m_a, longText.c_str()));
-    EXPECT_EQ(std::string(m_tree.GetItemText(m_a)), longText);
+    const CString longText(_T('x'), 600);
+    EXPECT_TRUE(m_tree.SetItemText(m_a, longText));
+    EXPECT_EQ(m_tree.GetItemText(m_a), longText);
 
     EXPECT_TRUE(m_tree.DeleteItem(m_b));
     EXPECT_EQ(m_tree.GetCount(), 3u);
@@ -136,7 +136,7 @@ TEST_F(Controls, EditLinesSelectionAndScrollLimit) {
     edit.SetWindowText(_T("hello\r\nworld"));
     TCHAR line[16] = {};
     EXPECT_EQ(edit.GetLine(1, line, 15), 5);
-    EXPECT_EQ(std::string(line, 5), "world");
+    EXPECT_EQ(CString(line, 5), _T("world"));
 
     edit.SetSel(1, 3);
     int nStart = 0, nEnd = 0;

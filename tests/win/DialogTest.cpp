@@ -72,9 +72,9 @@ protected:
 TEST_F(DialogTest, TemplateOfTheHostExchangesBothWaysAndSubclassesOnce) {
     ASSERT_TRUE(dlg.Create(IDD_EXCHANGE));
     EXPECT_EQ(1, dlg.nInit);
-    EXPECT_STREQ("abc", Text(IDC_NAME));
-    EXPECT_STREQ("42", Text(IDC_COUNT));
-    EXPECT_STREQ("2.5", Text(IDC_VALUE));
+    EXPECT_STREQ(_T("abc"), Text(IDC_NAME));
+    EXPECT_STREQ(_T("42"), Text(IDC_COUNT));
+    EXPECT_STREQ(_T("2.5"), Text(IDC_VALUE));
     // Notifications caused by the exchange itself are not handled.
     EXPECT_EQ(0, dlg.nChange);
 
@@ -84,24 +84,24 @@ TEST_F(DialogTest, TemplateOfTheHostExchangesBothWaysAndSubclassesOnce) {
     EXPECT_EQ(1, dlg.m_edit.nPreSubclass);
 
     // Saving parses the controls' text.
-    dlg.SetDlgItemText(IDC_NAME, "new name");
+    dlg.SetDlgItemText(IDC_NAME, _T("new name"));
     EXPECT_EQ(1, dlg.nChange);
-    dlg.SetDlgItemText(IDC_COUNT, " -7 ");
-    dlg.SetDlgItemText(IDC_VALUE, "\t1.5e2 ");
+    dlg.SetDlgItemText(IDC_COUNT, _T(" -7 "));
+    dlg.SetDlgItemText(IDC_VALUE, _T("\t1.5e2 "));
     EXPECT_TRUE(dlg.UpdateData(TRUE));
-    EXPECT_STREQ("new name", dlg.m_strName);
+    EXPECT_STREQ(_T("new name"), dlg.m_strName);
     EXPECT_EQ(-7, dlg.m_nCount);
     EXPECT_DOUBLE_EQ(150.0, dlg.m_dValue);
     EXPECT_TRUE(TestApp().prompts.empty());
 
-    dlg.SetDlgItemText(IDC_VALUE, "0");
+    dlg.SetDlgItemText(IDC_VALUE, _T("0"));
     EXPECT_TRUE(dlg.UpdateData(TRUE));
     EXPECT_EQ(0.0, dlg.m_dValue);
 }
 
 TEST_F(DialogTest, BadTextPromptsAndReturnsTheFocus) {
     OpenVisible();
-    dlg.SetDlgItemText(IDC_VALUE, "1.5x");
+    dlg.SetDlgItemText(IDC_VALUE, _T("1.5x"));
     dlg.GetDlgItem(IDC_NAME)->SetFocus();
     EXPECT_FALSE(dlg.UpdateData(TRUE));
     EXPECT_DOUBLE_EQ(2.5, dlg.m_dValue);
@@ -113,10 +113,10 @@ TEST_F(DialogTest, BadTextPromptsAndReturnsTheFocus) {
     EXPECT_EQ(DWORD(MAKELONG(0, 4)), ::SendDlgItemMessage(dlg.m_hWnd, IDC_VALUE, EM_GETSEL, 0, 0));
 
     // Members exchanged before the failing one keep what they received.
-    dlg.SetDlgItemText(IDC_NAME, "kept");
-    dlg.SetDlgItemText(IDC_COUNT, "12abc");
+    dlg.SetDlgItemText(IDC_NAME, _T("kept"));
+    dlg.SetDlgItemText(IDC_COUNT, _T("12abc"));
     EXPECT_FALSE(dlg.UpdateData(TRUE));
-    EXPECT_STREQ("kept", dlg.m_strName);
+    EXPECT_STREQ(_T("kept"), dlg.m_strName);
     EXPECT_EQ(42, dlg.m_nCount);
     ASSERT_EQ(2u, TestApp().prompts.size());
     EXPECT_EQ(UINT(AFX_IDP_PARSE_INT), TestApp().prompts[1].nIDPrompt);

@@ -36,7 +36,7 @@ TEST(WndClass, OneNamePerCombinationRegisteredInTheApplication) {
 
     // Windows of the class are framework windows like any other.
     CWnd wnd;
-    ASSERT_TRUE(wnd.CreateEx(0, lpszPane, "Pane", WS_POPUP, CRect(0, 0, 50, 20), NULL, 0));
+    ASSERT_TRUE(wnd.CreateEx(0, lpszPane, _T("Pane"), WS_POPUP, CRect(0, 0, 50, 20), NULL, 0));
     EXPECT_EQ(&wnd, CWnd::FromHandlePermanent(wnd.m_hWnd));
     wnd.DestroyWindow();
 }
@@ -112,16 +112,16 @@ TEST_F(FormViewTest, InitialUpdateAndDataExchange) {
     CExchangeView* pView = new CExchangeView;
     ASSERT_TRUE(pView->Create(NULL, NULL, WS_CHILD, CRect(0, 0, 200, 100), &parent, 1));
     EXPECT_FALSE(Visible(*pView));
-    EXPECT_STREQ("", WindowText(*pView->GetDlgItem(IDC_NAME)));
+    EXPECT_STREQ(_T(""), WindowText(*pView->GetDlgItem(IDC_NAME)));
     pView->OnInitialUpdate();
-    EXPECT_STREQ("abc", WindowText(*pView->GetDlgItem(IDC_NAME)));
-    EXPECT_STREQ("42", WindowText(*pView->GetDlgItem(IDC_COUNT)));
+    EXPECT_STREQ(_T("abc"), WindowText(*pView->GetDlgItem(IDC_NAME)));
+    EXPECT_STREQ(_T("42"), WindowText(*pView->GetDlgItem(IDC_COUNT)));
 
     // The parsing itself is the dialog's (DialogTest).
-    pView->SetDlgItemText(IDC_NAME, "typed");
-    pView->SetDlgItemText(IDC_COUNT, "7");
+    pView->SetDlgItemText(IDC_NAME, _T("typed"));
+    pView->SetDlgItemText(IDC_COUNT, _T("7"));
     EXPECT_TRUE(pView->UpdateData(TRUE));
-    EXPECT_STREQ("typed", pView->m_strName);
+    EXPECT_STREQ(_T("typed"), pView->m_strName);
     EXPECT_EQ(7, pView->m_nCount);
 }
 

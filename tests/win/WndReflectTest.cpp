@@ -74,14 +74,15 @@ protected:
         parent = new CParentWnd;
         edit = new CReflectingEdit;
         other = new CWnd;
-        ASSERT_TRUE(
-            parent->CreateEx(0, NULL, "parent", WS_POPUP | WS_VISIBLE, 0, 0, 300, 200, NULL, NULL));
-        HWND hEdit = ::CreateWindowEx(
-            0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 10, 10, 100, 20, parent->m_hWnd,
-            reinterpret_cast<HMENU>(UINT_PTR(IDC_CHILD)), ::GetModuleHandle(NULL), NULL);
+        ASSERT_TRUE(parent->CreateEx(0, NULL, _T("parent"), WS_POPUP | WS_VISIBLE, 0, 0, 300, 200,
+                                     NULL, NULL));
+        HWND hEdit =
+            ::CreateWindowEx(0, _T("EDIT"), _T(""), WS_CHILD | WS_VISIBLE | WS_TABSTOP, 10, 10, 100,
+                             20, parent->m_hWnd, reinterpret_cast<HMENU>(UINT_PTR(IDC_CHILD)),
+                             ::GetModuleHandle(NULL), NULL);
         ASSERT_TRUE(edit->SubclassWindow(hEdit));
-        other->Attach(::CreateWindowEx(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 10, 40, 100, 20,
-                                       parent->m_hWnd, NULL, ::GetModuleHandle(NULL), NULL));
+        other->Attach(::CreateWindowEx(0, _T("EDIT"), _T(""), WS_CHILD | WS_VISIBLE, 10, 40, 100,
+                                       20, parent->m_hWnd, NULL, ::GetModuleHandle(NULL), NULL));
     }
     static void TearDownTestSuite() {
         other->Detach();
@@ -120,7 +121,7 @@ TEST_F(WndReflectTest, OnlyAnExHandlerLetsTheParentSeeTheNotificationToo) {
     EXPECT_EQ(1, parent->nKillFocus);
 
     // A plain reflect handler keeps the notification.
-    edit->SetWindowText("typed");
+    edit->SetWindowText(_T("typed"));
     EXPECT_EQ(1, edit->nChange);
     EXPECT_EQ(0, parent->nChange);
 }

@@ -23,11 +23,11 @@ HWND CreateRecordingWindow() {
         WNDCLASS wc = {};
         wc.lpfnWndProc = RecordingProc;
         wc.hInstance = ::GetModuleHandle(NULL);
-        wc.lpszClassName = "RecordingWnd";
+        wc.lpszClassName = _T("RecordingWnd");
         return ::RegisterClass(&wc);
     }();
     (void)atom;
-    return ::CreateWindowEx(0, "RecordingWnd", "", WS_POPUP, 0, 0, 100, 100, NULL, NULL,
+    return ::CreateWindowEx(0, _T("RecordingWnd"), _T(""), WS_POPUP, 0, 0, 100, 100, NULL, NULL,
                             ::GetModuleHandle(NULL), NULL);
 }
 
@@ -75,7 +75,7 @@ END_MESSAGE_MAP()
 
 TEST(WndMessageMapTest, DerivedEntriesWinAndBaseEntriesAreInherited) {
     CDerivedWnd wnd;
-    ASSERT_TRUE(wnd.CreateEx(0, NULL, "map", WS_POPUP, 0, 0, 100, 100, NULL, NULL));
+    ASSERT_TRUE(wnd.CreateEx(0, NULL, _T("map"), WS_POPUP, 0, 0, 100, 100, NULL, NULL));
     HWND hWnd = wnd.m_hWnd;
     // The object was attached before WM_CREATE arrived.
     EXPECT_EQ(hWnd, wnd.hWndAtCreate);
@@ -84,8 +84,8 @@ TEST(WndMessageMapTest, DerivedEntriesWinAndBaseEntriesAreInherited) {
     EXPECT_EQ(42, wnd.SendMessage(WM_APP, 21));
     wnd.SendMessage(WM_TIMER, 5);
     // Unhandled messages reach the window's own procedure.
-    wnd.SetWindowText("title");
-    EXPECT_STREQ("title", WindowText(wnd));
+    wnd.SetWindowText(_T("title"));
+    EXPECT_STREQ(_T("title"), WindowText(wnd));
 
     EXPECT_TRUE(wnd.DestroyWindow());
     EXPECT_EQ(NULL, wnd.m_hWnd);
@@ -96,7 +96,7 @@ TEST(WndMessageMapTest, DerivedEntriesWinAndBaseEntriesAreInherited) {
 
     // A failed creation leaves the object detached.
     wnd.bFailCreate = TRUE;
-    EXPECT_FALSE(wnd.CreateEx(0, NULL, "fail", WS_POPUP, 0, 0, 10, 10, NULL, NULL));
+    EXPECT_FALSE(wnd.CreateEx(0, NULL, _T("fail"), WS_POPUP, 0, 0, 10, 10, NULL, NULL));
     EXPECT_EQ(NULL, wnd.m_hWnd);
     EXPECT_FALSE(::IsWindow(wnd.hWndAtCreate));
     EXPECT_EQ(NULL, CWnd::FromHandlePermanent(wnd.hWndAtCreate));
@@ -218,23 +218,41 @@ TEST(WndDefaultTest, NestedSendsKeepEachHandlersMessage) {
 // The wrappers that do more than forward one call.
 TEST(WndWrapperTest, ChildrenTextAndStyle) {
     CWnd parent;
-    ASSERT_TRUE(parent.CreateEx(0, NULL, "parent", WS_POPUP, 50, 60, 300, 200, NULL, NULL));
+    ASSERT_TRUE(parent.CreateEx(0, NULL, _T("parent"), WS_POPUP, 50, 60, 300, 200, NULL, NULL));
     CWnd child;
-    ASSERT_TRUE(child.Create("EDIT", "child", WS_VISIBLE, CRect(10, 20, 110, 70), &parent, 77));
+    ASSERT_TRUE(
+        child.Create(_T("EDIT"), _T("child"), WS_VISIBLE, CRect(10, 20, 110, 70), &parent, 77));
 
     EXPECT_TRUE(child.ModifyStyle(0, WS_DISABLED));
     EXPECT_FALSE(child.ModifyStyle(0, WS_DISABLED));
 
-    parent.SetDlgItemText(77, "text");
+    parent.SetDlgItemText(77, _T("text"));
     CString text;
     EXPECT_EQ(4, parent.GetDlgItemText(77, text));
-    EXPECT_STREQ("text", text);
+    EXPECT_STREQ(_T("text"), text);
     EXPECT_EQ(0, parent.GetDlgItemText(78, text));
-    EXPECT_STREQ("", text);
+    EXPECT_STREQ(_T(""), text);
 
     // Children are detached when their parent takes them down.
     parent.DestroyWindow();
     EXPECT_EQ(NULL, child.m_hWnd);
+}
+
+// Text beyond ASCII within the ANSI code page reaches a window as the same
+// characters from both builds and comes back whole through CString.
+TEST(WndWrapperTest, TextBeyondAsciiRoundTrips) {
+    if (!CodePageIs1252OrLatin1())
+        GTEST_SKIP() << "the ANSI code page is not 1252";
+    CWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, NULL, _T(""), WS_POPUP, 0, 0, 10, 10, NULL, NULL));
+    const CString text(L"Caf\u00E9 \u20AC5 \u00C5");
+    wnd.SetWindowText(text);
+    WCHAR szStored[32] = L"";
+    ::GetWindowTextW(wnd.m_hWnd, szStored, 32);
+    EXPECT_STREQ(L"Caf\u00E9 \u20AC5 \u00C5", szStored);
+    EXPECT_EQ(text, WindowText(wnd));
+    EXPECT_EQ(text.GetLength(), wnd.GetWindowTextLength());
+    wnd.DestroyWindow();
 }
 
 class CThrowingWnd : public CWnd {
@@ -260,10 +278,10 @@ END_MESSAGE_MAP()
 TEST(WndExceptionTest, HandlerExceptionsEndInTheWindowProcedure) {
     TestApp().prompts.clear();
     CThrowingWnd wnd;
-    EXPECT_FALSE(wnd.CreateEx(0, NULL, "", WS_POPUP, 0, 0, 10, 10, NULL, NULL));
+    EXPECT_FALSE(wnd.CreateEx(0, NULL, _T(""), WS_POPUP, 0, 0, 10, 10, NULL, NULL));
     EXPECT_EQ(1u, TestApp().prompts.size());
     wnd.bUserException = TRUE;
-    EXPECT_FALSE(wnd.CreateEx(0, NULL, "", WS_POPUP, 0, 0, 10, 10, NULL, NULL));
+    EXPECT_FALSE(wnd.CreateEx(0, NULL, _T(""), WS_POPUP, 0, 0, 10, 10, NULL, NULL));
     EXPECT_EQ(1u, TestApp().prompts.size());
     EXPECT_EQ(NULL, wnd.m_hWnd);
 }

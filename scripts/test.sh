@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The full test run: sets the machine up, builds the native, 32-bit and
-# 64-bit Windows presets with warnings as errors, and runs every test,
-# native and under Wine; then the sanitized native tests (preset asan) and a
-# short run of every fuzz target (scripts/fuzz.sh). Each stage's time is
-# printed as it ends and once more at the close.
+# 64-bit Windows presets, 8-bit and Unicode, with warnings as errors, and
+# runs every test, native and under Wine; then the sanitized native tests
+# (preset asan) and a short run of every fuzz target (scripts/fuzz.sh). Each
+# stage's time is printed as it ends and once more at the close.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -12,7 +12,7 @@ times=()
 timed() {
   local start=$SECONDS rc=0
   "${@:2}" || rc=$?
-  times+=("$(printf '%-14s %5d s' "$1" $((SECONDS - start)))")
+  times+=("$(printf '%-20s %5d s' "$1" $((SECONDS - start)))")
   echo "== $1 took $((SECONDS - start)) s"
   return $rc
 }
@@ -28,9 +28,10 @@ build() {
   fi
 }
 
-# A Windows preset's tests start from its own prefix and server.
+# A Windows preset's tests start from the prefix and server of its target,
+# which the Unicode presets share with the 8-bit ones.
 run_tests() {
-  [ "$1" = native ] || { wine_select "$1" && wine_env_up; }
+  [ "$1" = native ] || { wine_select "${1%-unicode}" && wine_env_up; }
   ctest --preset "$1"
 }
 
@@ -38,7 +39,7 @@ timed setup bash scripts/setup.sh
 source scripts/wine-env.sh
 trap wine_env_down EXIT
 
-presets=(native win32 win64)
+presets=(native win32 win64 win32-unicode win64-unicode)
 for preset in "${presets[@]}"; do
   echo "== build $preset"
   timed "build $preset" build "$preset" || exit 1

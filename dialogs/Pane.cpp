@@ -61,7 +61,8 @@ UINT Pane::Create(PropertyPanel* pPanel, CFormView* pView, CRect& rect, int nInd
     m_nIndex = nIndex;
     // A pane keeps the window it has: a second one would orphan the first.
     if (m_hWnd == NULL && lpszClass != NULL)
-        CWnd::Create(lpszClass, "Pane", WS_CHILD | WS_VISIBLE | WS_BORDER, rect, pView, kPaneId);
+        CWnd::Create(lpszClass, _T("Pane"), WS_CHILD | WS_VISIBLE | WS_BORDER, rect, pView,
+                     kPaneId);
     if (HasWindow(this)) {
         ShowWindow(SW_SHOW);
         DisplayTitle();
@@ -70,7 +71,7 @@ UINT Pane::Create(PropertyPanel* pPanel, CFormView* pView, CRect& rect, int nInd
 }
 
 void Pane::SetTitle(LPCTSTR lpszTitle) {
-    m_strTitle = lpszTitle != NULL ? lpszTitle : "";
+    m_strTitle = lpszTitle != NULL ? lpszTitle : _T("");
     DisplayTitle();
 }
 
@@ -133,11 +134,11 @@ void Pane::ChangeExpansionState() {
     m_pPanel->OnExpand(m_nIndex, m_bExpanded ? -h : h);
     if (m_bExpanded) {
         if (HasWindow(pSign))
-            pSign->SetWindowText("+");
+            pSign->SetWindowText(_T("+"));
         m_pPage->ShowWindow(SW_HIDE);
     } else {
         if (HasWindow(pSign))
-            pSign->SetWindowText("-");
+            pSign->SetWindowText(_T("-"));
         rcPage.top = rcPane.bottom;
         rcPage.bottom = rcPane.bottom + h;
         m_pView->ScreenToClient(rcPage);

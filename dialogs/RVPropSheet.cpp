@@ -29,7 +29,7 @@ void CRVPropSheet::AddPage(CRVPropertyPage* pPage, UINT nTemplateId, LPCTSTR lps
         return;
     m_pages.SetAtGrow(i, pPage);
     m_templateIds[i] = nTemplateId;
-    InsertItem(TCIF_TEXT, i, lpszTitle != NULL ? lpszTitle : "", 0, 0);
+    InsertItem(TCIF_TEXT, i, lpszTitle != NULL ? lpszTitle : _T(""), 0, 0);
     if (i == 0)
         ShowCurPageContents(0);
 }

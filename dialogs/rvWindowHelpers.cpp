@@ -1,7 +1,5 @@
 #include "rvWindowHelpers.h"
 
-#include <cstring>
-
 void rvMoveWindow(CWnd* pWnd, CWnd* pParent, int dx, int dy) {
     // A CWnd without a window would give an unread rectangle.
     if (pWnd == NULL || pParent == NULL || !::IsWindow(pWnd->GetSafeHwnd()) ||
@@ -20,7 +18,7 @@ int rvFindMenuItem(CMenu* pMenu, LPCTSTR lpszText) {
     const int nCount = static_cast<int>(pMenu->GetMenuItemCount());
     for (int i = 0; i < nCount; ++i) {
         CString text;
-        if (pMenu->GetMenuString(i, text, MF_BYPOSITION) > 0 && std::strcmp(text, lpszText) == 0)
+        if (pMenu->GetMenuString(i, text, MF_BYPOSITION) > 0 && _tcscmp(text, lpszText) == 0)
             return i;
     }
     return -1;

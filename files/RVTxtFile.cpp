@@ -106,9 +106,50 @@ bool StoreLineEnds(const BYTE* pData, int nLength, std::vector<BYTE>& stored) {
     }
 }
 
-// Where the character at nIndex of a text lies once the text is stored.
-ULONGLONG StoredOffset(const CString& strText, int nIndex) {
-    LPCTSTR p = strText;
+// The bytes of a text as the file stores it (before text mode adds its
+// CRs): an 8-bit string's own bytes; a wide string's characters in the ANSI
+// code page, as the text file converts a line it writes. A text the code
+// page cannot hold has no such bytes (Held false): the file would refuse to
+// write it, and no line read from a file can hold it. Converting back must
+// give the text again, so that a look-alike the conversion chose for a
+// character ('1' for a fullwidth one) does not count as the character.
+class StoredText {
+public:
+    explicit StoredText(const CString& strText) {
+#ifdef _UNICODE
+        m_strBytes = strText;
+        m_bHeld = CString(m_strBytes) == strText;
+        m_p = m_strBytes;
+        m_nLength = m_strBytes.GetLength();
+#else
+        m_p = strText;
+        m_nLength = strText.GetLength();
+#endif
+    }
+
+    bool Held() const {
+        return m_bHeld;
+    }
+    const char* Bytes() const {
+        return m_p;
+    }
+    int Length() const {
+        return m_nLength;
+    }
+
+private:
+#ifdef _UNICODE
+    CStringA m_strBytes;
+#endif
+    const char* m_p;
+    int m_nLength;
+    bool m_bHeld = true;
+};
+
+// Where the byte at nIndex of a text's stored bytes lies once text mode has
+// written them.
+ULONGLONG StoredOffset(const StoredText& text, int nIndex) {
+    const char* p = text.Bytes();
     ULONGLONG nOffset = static_cast<ULONGLONG>(nIndex);
     for (int i = 0; i < nIndex; ++i)
         nOffset += p[i] == '\n' && (i == 0 || p[i - 1] != '\r');
@@ -222,10 +263,11 @@ const UINT kSkipBlock = 256 * 1024;
 
 // Text whose bytes, found in the stored file, lie inside one line and match
 // there: no line end and no terminator in it.
-bool IsPlainText(const CString& strText) {
-    const int nLength = strText.GetLength();
-    return nLength > 0 && std::strlen(strText) == static_cast<size_t>(nLength) &&
-           std::strpbrk(strText, "\r\n") == NULL;
+bool IsPlainText(const StoredText& text) {
+    const int nLength = text.Length();
+    return text.Held() && nLength > 0 &&
+           std::strlen(text.Bytes()) == static_cast<size_t>(nLength) &&
+           std::strpbrk(text.Bytes(), "\r\n") == NULL;
 }
 
 // How often a byte turns up in text, roughly: the lower, the rarer. Blanks
@@ -245,7 +287,7 @@ int Commonness(unsigned char c) {
 }
 
 // The text's byte that memchr looks for, its rarest.
-size_t RareByteIndex(LPCTSTR pszText, size_t nLength) {
+size_t RareByteIndex(const char* pszText, size_t nLength) {
     size_t nRare = 0;
     for (size_t i = 1; i < nLength; ++i) {
         if (Commonness(static_cast<unsigned char>(pszText[i])) <
@@ -257,7 +299,7 @@ size_t RareByteIndex(LPCTSTR pszText, size_t nLength) {
 
 // The first place in [p, pEnd) where the nLength bytes of pszText stand,
 // or pEnd: memchr finds each place of its rare byte, memcmp checks it.
-const char* FindBytes(const char* p, const char* pEnd, LPCTSTR pszText, size_t nLength,
+const char* FindBytes(const char* p, const char* pEnd, const char* pszText, size_t nLength,
                       size_t nRare) {
     if (static_cast<size_t>(pEnd - p) < nLength)
         return pEnd;
@@ -293,9 +335,9 @@ const char* LineStart(const char* pBegin, const char* p) {
 // counter, the column and the current line's position (the file's, passed
 // in) end as ReadString would have left them. A line that does not end
 // inside a block (the last one, or a very long one) is left to ReadString.
-void SkipLinesWithout(CStdioFile& file, char* pBlock, UINT nBlock, const CString& strText,
+void SkipLinesWithout(CStdioFile& file, char* pBlock, UINT nBlock, const StoredText& text,
                       size_t nRare, ULONGLONG& posCurLine, int& nLine, int& nCol) {
-    const size_t nText = static_cast<size_t>(strText.GetLength());
+    const size_t nText = static_cast<size_t>(text.Length());
     ULONGLONG nPos = file.GetPosition();
     for (;;) {
         SeekTo(file, nPos);
@@ -305,7 +347,7 @@ void SkipLinesWithout(CStdioFile& file, char* pBlock, UINT nBlock, const CString
         if (pLastLf == NULL)
             break;
         const char* const pEnd = pLastLf + 1;
-        const char* pHit = FindBytes(pBegin, pEnd, strText, nText, nRare);
+        const char* pHit = FindBytes(pBegin, pEnd, text.Bytes(), nText, nRare);
         const char* const pStop = pHit == pEnd ? pEnd : LineStart(pBegin, pHit);
         if (pStop > pBegin) {
             const char* const pLastLine = LineStart(pBegin, pStop - 1);
@@ -391,9 +433,10 @@ int RVTxtFile::Find2(const CString& strText, bool bContains, int* pCol, int* pLi
     // Lines that cannot hold plain text are skipped in raw blocks; the line
     // that may hold it is then read and tested like every other line.
     // The block is no larger than what is left of the file.
+    const StoredText text(strText);
     std::unique_ptr<char[]> block;
     UINT nBlock = 0;
-    if (bContains && IsPlainText(strText)) {
+    if (bContains && IsPlainText(text)) {
         const ULONGLONG nLength = GetLength();
         const ULONGLONG nPos = GetPosition();
         nBlock =
@@ -401,10 +444,10 @@ int RVTxtFile::Find2(const CString& strText, bool bContains, int* pCol, int* pLi
         if (nBlock > 0)
             block.reset(new char[nBlock]);
     }
-    const size_t nRare = nBlock > 0 ? RareByteIndex(strText, strText.GetLength()) : 0;
+    const size_t nRare = nBlock > 0 ? RareByteIndex(text.Bytes(), text.Length()) : 0;
     for (;;) {
         if (nBlock > 0)
-            SkipLinesWithout(*this, block.get(), nBlock, strText, nRare, m_posCurLine, m_nLine,
+            SkipLinesWithout(*this, block.get(), nBlock, text, nRare, m_posCurLine, m_nLine,
                              m_nCol);
         if (!ReadString())
             return -1;
@@ -434,7 +477,7 @@ int RVTxtFile::FindNext(LPCTSTR lpszText, int* pCol, bool bSkip) {
     const int nResult = bMovedOn ? ToResult(GetPosition()) : 0;
     if (pCol)
         *pCol = nAt;
-    m_nCol = bSkip ? nAt + static_cast<int>(std::strlen(lpszText)) : nAt;
+    m_nCol = bSkip ? nAt + static_cast<int>(_tcslen(lpszText)) : nAt;
     if (bSkip && m_nCol >= m_strCurLine.GetLength())
         ReadString();
     return nResult;
@@ -476,8 +519,9 @@ bool RVTxtFile::Replace(int nCount, const BYTE* pData, int nLength) {
 }
 
 bool RVTxtFile::Replace(int nCount, const CString& strText) {
-    return Replace(nCount, reinterpret_cast<const BYTE*>(static_cast<LPCTSTR>(strText)),
-                   strText.GetLength());
+    const StoredText text(strText);
+    return text.Held() &&
+           Replace(nCount, reinterpret_cast<const BYTE*>(text.Bytes()), text.Length());
 }
 
 // A text with line feeds stores several lines where the current one stood.
@@ -486,21 +530,24 @@ bool RVTxtFile::Replace(int nCount, const CString& strText) {
 // replacement replaces exactly that line, and the counter has counted the
 // lines before it.
 bool RVTxtFile::ReplaceCurrentLine(const CString& strText) {
+    const StoredText text(strText);
     Place place;
-    if (m_posCurLine == kNoPosition || !GetPlace(place))
+    if (m_posCurLine == kNoPosition || !text.Held() || !GetPlace(place))
         return false;
-    const ULONGLONG nEnd = m_posCurLine + m_strCurLine.GetLength();
+    const ULONGLONG nEnd = m_posCurLine + StoredText(m_strCurLine).Length();
     if (nEnd > place.nLength)
         return false;
-    if (!ReplaceBytes(place, m_posCurLine, nEnd,
-                      reinterpret_cast<const BYTE*>(static_cast<LPCTSTR>(strText)),
-                      strText.GetLength(), true))
+    if (!ReplaceBytes(place, m_posCurLine, nEnd, reinterpret_cast<const BYTE*>(text.Bytes()),
+                      text.Length(), true))
         return false;
+    // A line feed is one byte in every code page, never part of another
+    // character: the text's lines are the stored bytes' lines.
+    const char* pBytes = text.Bytes();
     int nLineFeeds = 0;
     int nLastLf = -1;
     int nPrevLf = -1;
-    for (int i = 0; i < strText.GetLength(); ++i) {
-        if (strText[i] == '\n') {
+    for (int i = 0; i < text.Length(); ++i) {
+        if (pBytes[i] == '\n') {
             ++nLineFeeds;
             nPrevLf = nLastLf;
             nLastLf = i;
@@ -511,11 +558,14 @@ bool RVTxtFile::ReplaceCurrentLine(const CString& strText) {
         return true;
     }
     const ULONGLONG nLineStart = m_posCurLine;
-    m_posPrevLine = nLineStart + StoredOffset(strText, nPrevLf + 1);
-    m_posCurLine = nLineStart + StoredOffset(strText, nLastLf + 1);
+    m_posPrevLine = nLineStart + StoredOffset(text, nPrevLf + 1);
+    m_posCurLine = nLineStart + StoredOffset(text, nLastLf + 1);
     m_nLine += nLineFeeds;
     m_nCol = 0;
-    m_strCurLine = strText.Mid(nLastLf + 1);
+    int nLastLfChar = strText.GetLength() - 1;
+    while (strText[nLastLfChar] != '\n')
+        --nLastLfChar;
+    m_strCurLine = strText.Mid(nLastLfChar + 1);
     return true;
 }
 

@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <cwchar>
 #include <memory>
+#include <type_traits>
 
 IMPLEMENT_DYNAMIC(RVXMLFile, RVTxtFile)
 
@@ -24,12 +26,12 @@ TCHAR Lower(TCHAR c) {
 }
 
 // As CString::CompareNoCase, on texts that need not be strings of their own.
+// Characters compare by their unsigned values, as bytes do.
 int CompareNoCase(LPCTSTR pszA, LPCTSTR pszB) {
-    const unsigned char* p1 = reinterpret_cast<const unsigned char*>(pszA);
-    const unsigned char* p2 = reinterpret_cast<const unsigned char*>(pszB);
-    for (;; ++p1, ++p2) {
-        const int c1 = static_cast<unsigned char>(Lower(*p1));
-        const int c2 = static_cast<unsigned char>(Lower(*p2));
+    using Unsigned = std::make_unsigned_t<TCHAR>;
+    for (LPCTSTR p1 = pszA, p2 = pszB;; ++p1, ++p2) {
+        const int c1 = static_cast<Unsigned>(Lower(*p1));
+        const int c2 = static_cast<Unsigned>(Lower(*p2));
         if (c1 != c2 || c1 == 0)
             return c1 - c2;
     }
@@ -41,7 +43,16 @@ int CompareNoCase(LPCTSTR pszA, LPCTSTR pszB) {
 LPCTSTR FindTagOpen(LPCTSTR psz) {
     while (*psz == '\t')
         ++psz;
-    return *psz == '<' ? psz : std::strchr(psz, '<');
+    return *psz == '<' ? psz : _tcschr(psz, _T('<'));
+}
+
+// The first ch in the n characters from p, as memchr finds a byte.
+LPCTSTR FindIn(LPCTSTR p, TCHAR ch, int n) {
+#ifdef _UNICODE
+    return std::wmemchr(p, ch, static_cast<size_t>(n));
+#else
+    return static_cast<LPCTSTR>(std::memchr(p, ch, static_cast<size_t>(n)));
+#endif
 }
 
 // A tag's name where it stands in the line: nLength characters, of which,
@@ -91,17 +102,16 @@ void SetLower(CString& str, const NameInLine& name) {
 // buffer, str's own when it is large enough.
 void MakeTagLine(CString& str, int nLevel, bool bClosing, LPCTSTR pszName, const CString* pValue) {
     if (pszName == NULL)
-        pszName = "";
+        pszName = _T("");
     const long long nTabs = nLevel > 0 ? nLevel : 0;
-    const long long nName = static_cast<long long>(std::strlen(pszName));
+    const long long nName = static_cast<long long>(_tcslen(pszName));
     const long long nValue = pValue != NULL ? pValue->GetLength() : 0;
     const long long nTotal =
         nTabs + 1 + bClosing + nName + 2 + (pValue != NULL ? nValue + 3 + nName : 0);
     if (nTotal > INT_MAX - 64)
         AfxThrowMemoryException();
     LPTSTR p = str.GetBuffer(static_cast<int>(nTotal));
-    std::memset(p, '\t', static_cast<size_t>(nTabs));
-    p += nTabs;
+    p = std::fill_n(p, nTabs, _T('\t'));
     *p++ = '<';
     if (bClosing)
         *p++ = '/';
@@ -182,12 +192,13 @@ inline int RVXMLFile::FindTagStart() {
 inline int RVXMLFile::FindTagEnd(int nOpen) const {
     const int nLineLength = m_strCurLine.GetLength();
     if (nOpen >= nLineLength - 1)
-        throw new RVTxtFileExcept("Invalid format", "RVXMLFile::GetNextTag() @0", m_nLine);
+        throw new RVTxtFileExcept(_T("Invalid format"), _T("RVXMLFile::GetNextTag() @0"), m_nLine);
     LPCTSTR pszLine = m_strCurLine;
-    const void* pClose = std::memchr(pszLine + nOpen + 1, '>', nLineLength - nOpen - 1);
+    LPCTSTR pClose = FindIn(pszLine + nOpen + 1, _T('>'), nLineLength - nOpen - 1);
     if (pClose == NULL)
-        throw new RVTxtFileExcept("Missing closing tag", "RVXMLFile::GetNextTag() @1", m_nLine);
-    return static_cast<int>(static_cast<LPCTSTR>(pClose) - pszLine);
+        throw new RVTxtFileExcept(_T("Missing closing tag"), _T("RVXMLFile::GetNextTag() @1"),
+                                  m_nLine);
+    return static_cast<int>(pClose - pszLine);
 }
 
 inline void RVXMLFile::PassTag(int nClose) {
@@ -282,9 +293,8 @@ inline void RVXMLFile::ReadValueAfter(int nClose, CString& strValue) {
 inline void RVXMLFile::ReadValueFrom(int nStart, CString& strValue) {
     const int nLineLength = m_strCurLine.GetLength();
     LPCTSTR pszLine = m_strCurLine;
-    const void* pNext = std::memchr(pszLine + nStart, '<', nLineLength - nStart);
-    const int nEnd =
-        pNext != NULL ? static_cast<int>(static_cast<LPCTSTR>(pNext) - pszLine) : nLineLength;
+    LPCTSTR pNext = FindIn(pszLine + nStart, _T('<'), nLineLength - nStart);
+    const int nEnd = pNext != NULL ? static_cast<int>(pNext - pszLine) : nLineLength;
     strValue.SetString(pszLine + nStart, nEnd - nStart);
     m_nCol = nEnd;
     if (pNext != NULL)

@@ -94,7 +94,7 @@ void CZEdit::UpdateData(bool bSave) {
         }
         m_val = x > m_valMax ? m_valMax : m_valMin;
     }
-    char text[RV_VALUE_TEXT_SIZE];
+    TCHAR text[RV_VALUE_TEXT_SIZE];
     rvFormatValue(text, m_val, m_precision);
     SetWindowText(text);
     UpdateSliderPos();
@@ -123,7 +123,7 @@ void CZEdit::OnChange() {
     CString text;
     GetWindowText(text);
     double x = 0.0;
-    if (std::sscanf(text, "%lf", &x) == 1)
+    if (std::sscanf(rvNumberText(text), "%lf", &x) == 1)
         MoveThumb(PositionOf(x));
 }
 

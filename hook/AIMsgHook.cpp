@@ -22,7 +22,7 @@ LRESULT CAIMsgHook::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     // procedure, which it kept.
     if (m_pfnOldWndProc == NULL)
         return 0;
-    return ::CallWindowProcA(m_pfnOldWndProc, m_hWndHooked, msg, wParam, lParam);
+    return ::CallWindowProc(m_pfnOldWndProc, m_hWndHooked, msg, wParam, lParam);
 }
 
 BOOL CAIMsgHook::HookWindow(CWnd* pWnd) {

@@ -4,20 +4,27 @@
 
 namespace {
 
+// The procedures are read, installed and called through the entry points of
+// one character set, the build's: a procedure read through the other set's
+// entry point may be the system's converting stand-in for it, which only
+// that set's CallWindowProc calls rightly and which never equals our own.
+// Installed through the W entry point, the shared procedure makes the window
+// a Unicode one; a subclasser of the other set above or below it gets its
+// messages converted by the system.
 WNDPROC CurrentProc(HWND hWnd) {
-    return reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(hWnd, GWLP_WNDPROC));
+    return reinterpret_cast<WNDPROC>(::GetWindowLongPtr(hWnd, GWLP_WNDPROC));
 }
 
 WNDPROC InstallProc(HWND hWnd, WNDPROC pfn) {
     return reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(pfn)));
+        ::SetWindowLongPtr(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(pfn)));
 }
 
 } // namespace
 
 CAIMsgHookMap::CAIMsgHookMap()
     : CMapPtrToPtr(10), m_passOn(10),
-      m_nProbeMsg(::RegisterWindowMessageA("dovuv32 CAIMsgHook probe")) {}
+      m_nProbeMsg(::RegisterWindowMessage(_T("dovuv32 CAIMsgHook probe"))) {}
 
 CAIMsgHookMap& CAIMsgHookMap::Instance() {
     static CAIMsgHookMap map;
@@ -83,7 +90,7 @@ WNDPROC CAIMsgHookMap::Subclass(HWND hWnd) {
     // Other code copied the shared procedure onto a window we know nothing
     // of: it must never become the procedure we pass on to, or we would call
     // ourselves until the stack ran out.
-    return pfnOld != HookedWindowProc ? pfnOld : ::DefWindowProcA;
+    return pfnOld != HookedWindowProc ? pfnOld : ::DefWindowProc;
 }
 
 // Restores hWnd's procedure only while the shared one is on top: a subclasser
@@ -100,7 +107,7 @@ void CAIMsgHookMap::Unsubclass(HWND hWnd, WNDPROC pfnOld) {
 // A subclasser that left without looking may have cut the shared procedure
 // out of the chain; only a message sent through the chain tells.
 BOOL CAIMsgHookMap::ReachesSharedProc(HWND hWnd) const {
-    return ::SendMessageA(hWnd, m_nProbeMsg, 0, 0) == ProbeAnswer();
+    return ::SendMessage(hWnd, m_nProbeMsg, 0, 0) == ProbeAnswer();
 }
 
 // A window whose shared procedure was cut out of its chain is destroyed
@@ -122,7 +129,7 @@ LRESULT CAIMsgHookMap::PassOn(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
     // Without a record, a stale copy of the shared procedure was called:
     // the window's procedure was restored long ago.
     if (!m_passOn.Lookup(hWnd, pPassOn))
-        return ::DefWindowProcA(hWnd, msg, wParam, lParam);
+        return ::DefWindowProc(hWnd, msg, wParam, lParam);
     WNDPROC pfn = reinterpret_cast<WNDPROC>(pPassOn);
     // The subclasser above has left, restoring the shared procedure: the
     // restore it prevented is done now.
@@ -131,7 +138,7 @@ LRESULT CAIMsgHookMap::PassOn(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
         InstallProc(hWnd, pfn);
     if (onTop || msg == WM_NCDESTROY)
         m_passOn.RemoveKey(hWnd);
-    return ::CallWindowProcA(pfn, hWnd, msg, wParam, lParam);
+    return ::CallWindowProc(pfn, hWnd, msg, wParam, lParam);
 }
 
 LRESULT CALLBACK HookedWindowProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -156,7 +163,7 @@ LRESULT CALLBACK HookedWindowProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lPa
         WNDPROC pfnOld = pHead->m_pfnOldWndProc;
         map.RemoveAllHooks(hWnd);
         map.ForgetPassOn(hWnd);
-        result = ::CallWindowProcA(pfnOld, hWnd, msg, wParam, lParam);
+        result = ::CallWindowProc(pfnOld, hWnd, msg, wParam, lParam);
     } else {
         result = pHead->WindowProc(msg, wParam, lParam);
     }

@@ -11,16 +11,16 @@ namespace {
 void ExchangeReal(CDataExchange* pDX, int nIDC, double& value, int precision) {
     HWND hWnd = pDX->PrepareEditCtrl(nIDC);
     if (!pDX->m_bSaveAndValidate) {
-        char text[RV_VALUE_TEXT_SIZE];
+        TCHAR text[RV_VALUE_TEXT_SIZE];
         rvFormatValue(text, value, precision);
-        ::SetWindowTextA(hWnd, text);
+        ::SetWindowText(hWnd, text);
         return;
     }
     // The whole text: a number cut after 31 characters would read back as
     // another number without a word.
     CString text;
-    const int nLength = ::GetWindowTextLengthA(hWnd);
-    ::GetWindowTextA(hWnd, text.GetBuffer(nLength + 1), nLength + 1);
+    const int nLength = ::GetWindowTextLength(hWnd);
+    ::GetWindowText(hWnd, text.GetBuffer(nLength + 1), nLength + 1);
     text.ReleaseBuffer();
     double parsed = 0.0;
     if (!rvParseRealLenient(text, parsed)) {

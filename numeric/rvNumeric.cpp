@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <cwchar>
 
 namespace {
 
@@ -77,6 +78,28 @@ bool rvParseRealLenient(const char* text, double& value) {
     return ParseReal(text, value, false);
 }
 
+bool rvParseReal(const wchar_t* text, double& value) {
+    return ParseReal(rvNumberText(text), value, true);
+}
+
+bool rvParseRealLenient(const wchar_t* text, double& value) {
+    return ParseReal(rvNumberText(text), value, false);
+}
+
+CStringA rvNumberText(const char* text) {
+    return CStringA(text != nullptr ? text : "");
+}
+
+CStringA rvNumberText(const wchar_t* text) {
+    CStringA strNarrow;
+    const int nLength = text != nullptr ? static_cast<int>(std::wcslen(text)) : 0;
+    char* p = strNarrow.GetBuffer(nLength);
+    for (int i = 0; i < nLength; ++i)
+        p[i] = static_cast<unsigned long>(text[i]) <= 0x7F ? static_cast<char>(text[i]) : '?';
+    strNarrow.ReleaseBuffer(nLength);
+    return strNarrow;
+}
+
 int rvFormatValue(char (&text)[RV_VALUE_TEXT_SIZE], double value, int precision) {
     // A negative zero has no sign to show in the exponent form either.
     if (value == 0.0)
@@ -99,6 +122,13 @@ int rvFormatValue(char (&text)[RV_VALUE_TEXT_SIZE], double value, int precision)
     // Next to the largest double, rounding up would read back as infinity.
     if (std::isinf(std::strtod(text, nullptr)) && std::isfinite(value))
         return std::snprintf(text, sizeof text, "%.*e", room, value);
+    return length;
+}
+
+int rvFormatValue(wchar_t (&text)[RV_VALUE_TEXT_SIZE], double value, int precision) {
+    char narrow[RV_VALUE_TEXT_SIZE];
+    const int length = rvFormatValue(narrow, value, precision);
+    std::copy(narrow, narrow + length + 1, text);
     return length;
 }
 

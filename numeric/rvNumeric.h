@@ -35,6 +35,18 @@ AFX_EXT_API bool rvParseReal(const char* text, double& value);
 // read as 0.0 and pass; "abc" still fails.
 AFX_EXT_API bool rvParseRealLenient(const char* text, double& value);
 
+// The same parses of a wide text, by the same 8-bit rules: a character
+// beyond ASCII is no part of a number (fullwidth "１２" is not 12), so the
+// parse fails there, with value what the text before it makes.
+AFX_EXT_API bool rvParseReal(const wchar_t* text, double& value);
+AFX_EXT_API bool rvParseRealLenient(const wchar_t* text, double& value);
+
+// The 8-bit text those parses read: a wide text's ASCII characters as they
+// are and every other character as '?', which no number holds; an 8-bit text
+// unchanged. A null text gives the empty text.
+AFX_EXT_API CStringA rvNumberText(const char* text);
+AFX_EXT_API CStringA rvNumberText(const wchar_t* text);
+
 // The text of a value: "%.*f" with precision decimals (2.5 at precision 4 is
 // "2.5000"), a negative precision counting as 0. A value that shows as zero
 // has no sign ("0.0000" for -0.00004), since "-0.0000" would not pass the
@@ -44,4 +56,5 @@ AFX_EXT_API bool rvParseRealLenient(const char* text, double& value);
 // with fewer decimals if even that would not fit, so that the text always
 // reads back as (nearly) the value. Returns the length of the text.
 AFX_EXT_API int rvFormatValue(char (&text)[RV_VALUE_TEXT_SIZE], double value, int precision);
+AFX_EXT_API int rvFormatValue(wchar_t (&text)[RV_VALUE_TEXT_SIZE], double value, int precision);
 AFX_EXT_API CString rvFormatValue(double value, int precision);

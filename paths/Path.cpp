@@ -1,5 +1,6 @@
 #include "Path.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
@@ -48,8 +49,8 @@ private:
 // digits up to the first non-digit). Out-of-range numbers saturate instead of
 // being undefined.
 bool ReadNumber(LPCTSTR text, int& number) {
-    char* end = nullptr;
-    const long value = std::strtol(text, &end, 10);
+    LPTSTR end = nullptr;
+    const long value = _tcstol(text, &end, 10);
     if (end == text)
         return false;
     number = value < INT_MIN ? INT_MIN : value > INT_MAX ? INT_MAX : static_cast<int>(value);
@@ -249,7 +250,7 @@ bool Path::CreateDir(CString& path) {
         components.built += component;
         const CString& built = components.built;
         // A drive such as "C:" is neither tested nor created.
-        if (component.Find(':') < 0 && !Exists(built) && !::CreateDirectoryA(built, NULL))
+        if (component.Find(':') < 0 && !Exists(built) && !::CreateDirectory(built, NULL))
             return false;
     }
     return !components.TooDeep();
@@ -276,12 +277,13 @@ CString rvGetRelativePath(CString target, CString base) {
     }
     const int ups = CountBackSlashes(b, common < 0 ? 0 : common);
 
+    static const TCHAR kUp[] = _T("..\\");
     const int length = 3 * ups + tailLength;
     CString relative;
     LPTSTR out = relative.GetBuffer(length);
     for (int i = 0; i < ups; ++i, out += 3)
-        std::memcpy(out, "..\\", 3);
-    std::memcpy(out, tail, static_cast<size_t>(tailLength));
+        std::copy(kUp, kUp + 3, out);
+    std::copy(tail, tail + tailLength, out);
     relative.ReleaseBuffer(length);
     return relative;
 }

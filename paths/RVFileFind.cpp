@@ -7,7 +7,7 @@ RVFileFind::RVFileFind() {}
 RVFileFind::~RVFileFind() {}
 
 BOOL RVFileFind::FindFile(LPCTSTR pstrName) {
-    if (pstrName && std::strchr(pstrName, '*'))
+    if (pstrName && _tcschr(pstrName, _T('*')))
         return CFileFind::FindFile(pstrName, 0);
     return FindFile2(pstrName, false);
 }
@@ -38,7 +38,7 @@ BOOL RVFileFind::StartAt(LPCTSTR pstrName) {
     if (separator < 0)
         separator = name.ReverseFind('/');
     const CString file = name.Mid(separator + 1);
-    const CString pattern = name.Left(separator + 1) + "*.*";
+    const CString pattern = name.Left(separator + 1) + _T("*.*");
 
     CFileFind scout;
     const BOOL found = scout.FindFile(pattern, 0);

@@ -51,7 +51,7 @@ LRESULT CTestDlg::Echo(WPARAM wParam) {
     const CRVEdit* pEdit = static_cast<const CRVEdit*>(pSender);
     m_dLastVal = pEdit->GetVal();
     CString text;
-    text.Format("%9.4f", m_dLastVal);
+    text.Format(_T("%9.4f"), m_dLastVal);
     SetDlgItemText(IDC_SAMPLE_LAST_VALUE, text);
     return 1;
 }

@@ -488,8 +488,8 @@ void CSliderDyna::CreateMinMaxDisplay() {
         m_nMaxLabelId = 0;
     CRect rcMin, rcMax;
     PlaceLabels(rcMin, rcMax);
-    SetUpLabel(m_minLabel, m_nMinLabelId, "0.0", rcMin, kMinLabelId);
-    SetUpLabel(m_maxLabel, m_nMaxLabelId, "20.0", rcMax, kMaxLabelId);
+    SetUpLabel(m_minLabel, m_nMinLabelId, _T("0.0"), rcMin, kMinLabelId);
+    SetUpLabel(m_maxLabel, m_nMaxLabelId, _T("20.0"), rcMax, kMaxLabelId);
     m_minLabel.GetWindowText(m_model.strMinText);
     m_maxLabel.GetWindowText(m_model.strMaxText);
     const WPARAM hFont = static_cast<WPARAM>(pParent->SendMessage(WM_GETFONT));
@@ -531,9 +531,9 @@ void CSliderDyna::FitLabels() {
 void CSliderDyna::SetLabelText(CStatic& label, CString& text, double end) {
     CString next;
     if (end > kLabelInfinity) {
-        next = "inf";
+        next = _T("inf");
     } else if (end < -kLabelInfinity) {
-        next = "-inf";
+        next = _T("-inf");
     } else {
         next = rvFormatValue(end, kLabelPrecision);
         if (next.GetLength() > kLabelPrecision + 7)
@@ -541,7 +541,7 @@ void CSliderDyna::SetLabelText(CStatic& label, CString& text, double end) {
     }
     text = next;
     if (label.m_hWnd != NULL)
-        ::SetWindowTextA(label.m_hWnd, text);
+        ::SetWindowText(label.m_hWnd, text);
 }
 
 void CSliderDyna::UpdateMinMaxDisplay() {

@@ -155,8 +155,8 @@ protected:
         // The client's dynamic ends; they decide the track's reach at Init.
         bool bDynamicMin = true;
         bool bDynamicMax = true;
-        CString strMinText{"0.0"};
-        CString strMaxText{"20.0"};
+        CString strMinText{_T("0.0")};
+        CString strMaxText{_T("20.0")};
         CRVEdit* pClient = NULL; // not owned
     };
     Model m_model;

@@ -23,7 +23,7 @@ CString RVTreeCtrl::GetItemPath(HTREEITEM hItem) const {
     CString strPath = GetItemText(hItem);
     for (HTREEITEM hParent = GetParentItem(hItem); hParent != NULL;
          hParent = GetParentItem(hParent))
-        strPath = GetItemText(hParent) + "\\" + strPath;
+        strPath = GetItemText(hParent) + _T("\\") + strPath;
     return strPath;
 }
 

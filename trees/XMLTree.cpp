@@ -8,7 +8,7 @@ IMPLEMENT_DYNAMIC(XMLTree, RVTreeCtrl)
 
 namespace {
 
-const char kHeader[] = "<?xml version=\"1.0\"?>\n";
+const TCHAR kHeader[] = _T("<?xml version=\"1.0\"?>\n");
 
 // Parents by level as Load starts; deeper files grow the table.
 const size_t kInitialLevels = 20;
@@ -48,7 +48,7 @@ BOOL XMLTree::SetItemText(HTREEITEM hItem, LPCTSTR lpszItem) {
     if (hItem == NULL || hItem == TVI_ROOT)
         return FALSE;
     if (lpszItem == NULL)
-        lpszItem = "";
+        lpszItem = _T("");
     if (!RVTreeCtrl::SetItemText(hItem, lpszItem))
         return FALSE;
     if (XMLNode* pNode = GetNode(hItem))
@@ -103,7 +103,7 @@ bool XMLTree::Load() {
         // tags: either way the file was not read to its end.
         if (m_pFile->GetLevel() > 0 || m_pFile->GetPosition() < m_pFile->GetLength()) {
             m_bLoadError = true;
-            m_strLoadError = "Ended inside a folder or a node";
+            m_strLoadError = _T("Ended inside a folder or a node");
             m_nLoadErrorLine = m_pFile->GetLine();
         }
     } catch (RVTxtFileExcept* e) {
@@ -236,7 +236,7 @@ bool XMLTree::TempFileBeside(const CString& strName, CString& strFile, CString& 
     strFile = szFull;
     *pName = '\0';
     TCHAR szTemp[MAX_PATH];
-    if (::GetTempFileName(szFull, "xt", 0, szTemp) == 0)
+    if (::GetTempFileName(szFull, _T("xt"), 0, szTemp) == 0)
         return false;
     strTemp = szTemp;
     return true;

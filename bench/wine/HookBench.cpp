@@ -19,7 +19,7 @@ namespace {
 using winbench::Contender;
 using winbench::Outcome;
 
-CWinApp theApp("HookBench");
+CWinApp theApp(_T("HookBench"));
 
 const UINT WM_BENCH = WM_APP + 7;
 const int kLayers = 3;
@@ -32,19 +32,19 @@ LRESULT CALLBACK OwnProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         ++g_nOwn;
         return static_cast<LRESULT>(wParam & 0xff);
     }
-    return ::DefWindowProcA(hWnd, msg, wParam, lParam);
+    return ::DefWindowProc(hWnd, msg, wParam, lParam);
 }
 
 HWND CreateBenchWindow() {
     static const ATOM atom = [] {
-        WNDCLASSA wc = {};
+        WNDCLASS wc = {};
         wc.lpfnWndProc = OwnProc;
-        wc.hInstance = ::GetModuleHandleA(NULL);
-        wc.lpszClassName = "HookBenchWindow";
-        return ::RegisterClassA(&wc);
+        wc.hInstance = ::GetModuleHandle(NULL);
+        wc.lpszClassName = _T("HookBenchWindow");
+        return ::RegisterClass(&wc);
     }();
-    return atom ? ::CreateWindowExA(0, "HookBenchWindow", "", WS_POPUP, 0, 0, 100, 100, NULL, NULL,
-                                    ::GetModuleHandleA(NULL), NULL)
+    return atom ? ::CreateWindowEx(0, _T("HookBenchWindow"), _T(""), WS_POPUP, 0, 0, 100, 100, NULL,
+                                   NULL, ::GetModuleHandle(NULL), NULL)
                 : NULL;
 }
 
@@ -78,7 +78,7 @@ long* g_plainSeen = nullptr;
 template <int N> LRESULT CALLBACK PlainSubclass(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_BENCH)
         ++g_plainSeen[N];
-    return ::CallWindowProcA(g_plainNext[N], hWnd, msg, wParam, lParam);
+    return ::CallWindowProc(g_plainNext[N], hWnd, msg, wParam, lParam);
 }
 
 const WNDPROC kPlainProcs[kLayers] = {PlainSubclass<0>, PlainSubclass<1>, PlainSubclass<2>};
@@ -97,8 +97,7 @@ struct Target {
     }
     bool Send(long nMessages) {
         for (long i = 0; i < nMessages; ++i)
-            nAnswers +=
-                static_cast<long>(::SendMessageA(hWnd, WM_BENCH, static_cast<WPARAM>(i), 0));
+            nAnswers += static_cast<long>(::SendMessage(hWnd, WM_BENCH, static_cast<WPARAM>(i), 0));
         return true;
     }
     Outcome Result() const {
@@ -127,7 +126,7 @@ bool Run(winbench::Report& report) {
         hook.HookWindow(&wnd);
     g_plainSeen = plain.nSeen;
     for (int i = 0; i < kLayers; ++i)
-        g_plainNext[i] = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(
+        g_plainNext[i] = reinterpret_cast<WNDPROC>(::SetWindowLongPtr(
             plain.hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(kPlainProcs[i])));
     for (int i = 0; i < kLayers; ++i)
         ::SetWindowSubclass(anchor.hWnd, CountingSubclass, static_cast<UINT_PTR>(i),

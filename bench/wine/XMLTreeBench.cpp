@@ -22,7 +22,17 @@ using winbench::Contender;
 using winbench::Outcome;
 using winbench::TagTree;
 
-CWinApp theApp("XMLTreeBench");
+CWinApp theApp(_T("XMLTreeBench"));
+
+// The bench compares 8-bit texts; a Unicode build's items hold the same
+// ASCII texts.
+std::string Narrow(LPCTSTR p) {
+#ifdef _UNICODE
+    return std::string(CStringA(p));
+#else
+    return std::string(p);
+#endif
+}
 
 const DWORD kTreeStyle = WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT;
 
@@ -30,7 +40,7 @@ const DWORD kTreeStyle = WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_HASBUTTONS |
 void AddItems(const CTreeCtrl& tree, HTREEITEM hParent, int nLevel, Outcome& outcome) {
     for (HTREEITEM h = tree.GetChildItem(hParent); h; h = tree.GetNextSiblingItem(h)) {
         const char chKind = tree.GetItemData(h) ? 'n' : 'f';
-        outcome.Add(std::to_string(nLevel) + chKind + std::string(tree.GetItemText(h)));
+        outcome.Add(std::to_string(nLevel) + chKind + Narrow(tree.GetItemText(h)));
         AddItems(tree, h, nLevel + 1, outcome);
     }
 }
@@ -54,15 +64,20 @@ Outcome FileOutcome(const std::string& strPath) {
 // costs seconds under Wine and the items are the same either way.
 class Bench {
 public:
-    explicit Bench(const TagTree& data) : m_data(data) {}
+    // The items' texts in the build's characters are made before any run.
+    explicit Bench(const TagTree& data) : m_data(data) {
+        m_texts.reserve(data.items.size());
+        for (const TagTree::Item& item : data.items)
+            m_texts.emplace_back(item.strText.c_str());
+    }
     ~Bench() {
         DeleteNodes();
         m_host.DestroyWindow();
     }
 
     bool Create() {
-        return m_host.CreateEx(0, AfxRegisterWndClass(0), "bench", WS_POPUP, CRect(0, 0, 400, 600),
-                               NULL, 0) &&
+        return m_host.CreateEx(0, AfxRegisterWndClass(0), _T("bench"), WS_POPUP,
+                               CRect(0, 0, 400, 600), NULL, 0) &&
                m_ours.Create(kTreeStyle, CRect(0, 0, 200, 600), &m_host, 1) &&
                m_anchor.Create(kTreeStyle, CRect(200, 0, 400, 600), &m_host, 2);
     }
@@ -104,13 +119,14 @@ public:
 private:
     // What the walk below meets: each folder's level and text, each node's
     // level (a save asks a node for its record, not for its item's text).
-    static void AddWalked(Outcome& outcome, int nLevel, const char* pText) {
-        outcome.Add(std::to_string(nLevel) + (pText ? std::string("f") + pText : "n"));
+    static void AddWalked(Outcome& outcome, int nLevel, LPCTSTR pText) {
+        outcome.Add(std::to_string(nLevel) + (pText ? "f" + Narrow(pText) : "n"));
     }
     static Outcome WalkOutcome(const TagTree& data) {
         Outcome outcome;
         for (const TagTree::Item& item : data.items)
-            AddWalked(outcome, item.nLevel, item.bNode ? NULL : item.strText.c_str());
+            AddWalked(outcome, item.nLevel,
+                      item.bNode ? NULL : static_cast<LPCTSTR>(CString(item.strText.c_str())));
         return outcome;
     }
 
@@ -140,11 +156,11 @@ private:
             AddWalked(outcome, nLevel, NULL);
             return;
         }
-        char szText[256];
+        TCHAR szText[256];
         szText[0] = '\0';
         item.mask = TVIF_TEXT;
         item.pszText = szText;
-        item.cchTextMax = sizeof szText;
+        item.cchTextMax = sizeof szText / sizeof szText[0];
         ::SendMessage(m_ours.m_hWnd, TVM_GETITEM, 0, reinterpret_cast<LPARAM>(&item));
         AddWalked(outcome, nLevel, item.pszText);
         WalkChildren(hItem, nLevel + 1, outcome);
@@ -156,13 +172,14 @@ private:
         std::vector<HTREEITEM> parents(8, TVI_ROOT);
         TVINSERTSTRUCT tvis = {};
         tvis.hInsertAfter = TVI_LAST;
-        for (const TagTree::Item& item : m_data.items) {
+        for (size_t i = 0; i < m_data.items.size(); ++i) {
+            const TagTree::Item& item = m_data.items[i];
             const size_t nLevel = static_cast<size_t>(item.nLevel);
             if (nLevel >= parents.size())
                 parents.resize(nLevel + 1, TVI_ROOT);
             tvis.hParent = parents[nLevel - 1];
             tvis.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
-            tvis.item.pszText = const_cast<char*>(item.strText.c_str());
+            tvis.item.pszText = const_cast<LPTSTR>(static_cast<LPCTSTR>(m_texts[i]));
             tvis.item.iImage = item.bNode ? 2 : 0;
             tvis.item.iSelectedImage = item.bNode ? 3 : 1;
             tvis.item.lParam = item.bNode ? reinterpret_cast<LPARAM>(&item) : 0;
@@ -191,6 +208,7 @@ private:
     }
 
     const TagTree& m_data;
+    std::vector<CString> m_texts;
     CWnd m_host;
     XMLTree m_ours;
     CTreeCtrl m_anchor;

@@ -15,39 +15,39 @@ void ShowNumbers() {
     std::printf("process-wide precision %d, sensitivity %g\n", aibaseState.GetPrecision(),
                 aibaseState.GetSencetivity());
     for (double v : {2.5, -0.25, -0.00004, 1e300})
-        std::printf("  %-8g shows as \"%s\"\n", v, (LPCTSTR)rvFormatValue(v, 4));
+        std::printf("  %-8g shows as \"%s\"\n", v, Out(rvFormatValue(v, 4)));
     std::printf("  -1.234 truncated to 2 digits is %g\n", rvTruncate(-1.234, 2));
-    for (const char* text : {" -2.5e3 ", "12abc", "-0"}) {
+    for (LPCTSTR text : {_T(" -2.5e3 "), _T("12abc"), _T("-0")}) {
         double value = 0;
         bool ok = rvParseReal(text, value);
-        std::printf("  typed \"%s\": %s, %g\n", text, ok ? "a number" : "not a number", value);
+        std::printf("  typed \"%s\": %s, %g\n", Out(text), ok ? "a number" : "not a number", value);
     }
 }
 
 void ShowPaths() {
     Title("paths");
-    CString folder = "data\\logs\\2026";
-    std::printf("create %s: %s\n", (LPCTSTR)folder, Path::CreateDir(folder) ? "done" : "failed");
-    CString target = "C:\\work\\data\\logs\\today.log";
-    std::printf("  %s seen from C:\\work\\src is %s\n", (LPCTSTR)target,
-                (LPCTSTR)rvGetRelativePath(target, "C:\\work\\src"));
-    std::printf("  its folder %s, name %s, %d levels\n", (LPCTSTR)Path::SplitGetPath(target),
-                (LPCTSTR)Path::SplitGetFileName(target), Path::GetFolderCount(target));
+    CString folder = _T("data\\logs\\2026");
+    std::printf("create %s: %s\n", Out(folder), Path::CreateDir(folder) ? "done" : "failed");
+    CString target = _T("C:\\work\\data\\logs\\today.log");
+    std::printf("  %s seen from C:\\work\\src is %s\n", Out(target),
+                Out(rvGetRelativePath(target, _T("C:\\work\\src"))));
+    std::printf("  its folder %s, name %s, %d levels\n", Out(Path::SplitGetPath(target)),
+                Out(Path::SplitGetFileName(target)), Path::GetFolderCount(target));
 }
 
 void ShowTextFile() {
     Title("text file");
-    const char* name = "data\\notes.txt";
+    LPCTSTR name = _T("data\\notes.txt");
     {
         RVTxtFile file;
         if (!file.Open(name, CFile::modeCreate | CFile::modeReadWrite | CFile::typeText)) {
-            std::printf("cannot create %s\n", name);
+            std::printf("cannot create %s\n", Out(name));
             return;
         }
-        const char* lines[] = {"alpha 1\n", "beta 2\n", "gamma 3\n", "delta 4"};
-        for (const char* line : lines)
+        LPCTSTR lines[] = {_T("alpha 1\n"), _T("beta 2\n"), _T("gamma 3\n"), _T("delta 4")};
+        for (LPCTSTR line : lines)
             file.WriteString(line);
-        std::printf("wrote %s, %d lines, the last without a line end\n", name,
+        std::printf("wrote %s, %d lines, the last without a line end\n", Out(name),
                     static_cast<int>(std::size(lines)));
     }
     std::printf("  it holds %d lines\n", RVTxtFile::GetLineCount(name));
@@ -57,9 +57,9 @@ void ShowTextFile() {
         return;
     int line = -1;
     int col = -1;
-    file.Find2("gamma", true, &col, &line);
+    file.Find2(_T("gamma"), true, &col, &line);
     std::printf("  \"gamma\" is on line %d at column %d\n", line, col);
-    bool replaced = file.ReplaceCurrentLine("gamma 3, edited in place");
+    bool replaced = file.ReplaceCurrentLine(_T("gamma 3, edited in place"));
     std::printf("  replacing that line: %s\n", replaced ? "done" : "failed");
     file.Close();
     RVTxtFile check(name);
@@ -68,38 +68,38 @@ void ShowTextFile() {
     RVTxtFile reader(name);
     reader.Open2(true);
     while (reader.ReadString())
-        std::printf("  | %s\n", (LPCTSTR)reader.GetCurString());
+        std::printf("  | %s\n", Out(reader.GetCurString()));
 }
 
 void ShowFolderStretch() {
     Title("file finder");
-    for (const char* name : {"a.txt", "b.txt", "c.txt", "d.txt", "e.txt"}) {
+    for (LPCTSTR name : {_T("a.txt"), _T("b.txt"), _T("c.txt"), _T("d.txt"), _T("e.txt")}) {
         CStdioFile file;
-        file.Open(CString("data\\") + name, CFile::modeCreate | CFile::modeWrite);
+        file.Open(CString(_T("data\\")) + name, CFile::modeCreate | CFile::modeWrite);
     }
     RVFileFind finder;
-    if (!finder.FindFile("data\\b.txt")) {
+    if (!finder.FindFile(_T("data\\b.txt"))) {
         std::printf("b.txt not found\n");
         return;
     }
-    finder.SetLastFile("d.txt");
+    finder.SetLastFile(_T("d.txt"));
     std::printf("from b.txt to d.txt, in the folder's order:");
     BOOL more = TRUE;
     while (more) {
         more = finder.FindNextFile();
-        std::printf(" %s", (LPCTSTR)finder.GetFileName());
+        std::printf(" %s", Out(finder.GetFileName()));
     }
     std::printf("\n");
 }
 
 void ShowFilter() {
     Title("file-dialog filter");
-    FileFilter filter(CString("Text files|*.txt|Log files|*.log|All files|*.*||"));
-    CString ext = ".LOG";
+    FileFilter filter(CString(_T("Text files|*.txt|Log files|*.log|All files|*.*||")));
+    CString ext = _T(".LOG");
     filter.MoveToTop(ext);
-    std::printf("log files first: %s\n", (LPCTSTR)filter);
+    std::printf("log files first: %s\n", Out(filter));
     for (int i = 0; !filter.GetFilter(i).IsEmpty(); ++i)
-        std::printf("  entry %d: %s\n", i, (LPCTSTR)filter.GetFilter(i));
+        std::printf("  entry %d: %s\n", i, Out(filter.GetFilter(i)));
 }
 
 } // namespace

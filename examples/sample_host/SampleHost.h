@@ -3,6 +3,12 @@
 
 #include <afxwin.h>
 
+// The transcript is 8-bit text in both character sets: what printf's %s
+// takes of a text.
+inline const char* Out(const CStringA& text) {
+    return text;
+}
+
 // A section heading of the transcript.
 void Title(const char* text);
 

@@ -134,7 +134,7 @@ bool SaveWindowPng(HWND hWnd, LPCTSTR lpszPath) {
     PutChunk(png, "IHDR", header);
     PutChunk(png, "IDAT", StoredZlib(raw));
     PutChunk(png, "IEND", {});
-    FILE* file = std::fopen(lpszPath, "wb");
+    FILE* file = _tfopen(lpszPath, _T("wb"));
     if (file == NULL)
         return false;
     ok = std::fwrite(png.data(), 1, png.size(), file) == png.size();

@@ -33,7 +33,7 @@ class Shots {
 public:
     explicit Shots(LPCTSTR lpszFolder) : m_folder(lpszFolder) {}
     void Take(CWnd& wnd, const char* name) {
-        const CString path = m_folder + "\\" + name;
+        const CString path = m_folder + _T("\\") + name;
         if (SaveWindowPng(wnd.m_hWnd, path)) {
             std::printf("  [screenshot %s]\n", name);
             ++m_nSaved;
@@ -70,8 +70,8 @@ public:
         m_slider.GetValRange(lo, hi);
         std::printf("  slider: value %.4f, display range %.4f .. %.4f (labels \"%s\" \"%s\"), "
                     "thumb %d%s\n",
-                    m_slider.GetVal(), lo, hi, (LPCTSTR)m_slider.GetMinText(),
-                    (LPCTSTR)m_slider.GetMaxText(), m_slider.GetPos(),
+                    m_slider.GetVal(), lo, hi, Out(m_slider.GetMinText()),
+                    Out(m_slider.GetMaxText()), m_slider.GetPos(),
                     m_slider.GetFloatDir() < 0   ? ", floating down"
                     : m_slider.GetFloatDir() > 0 ? ", floating up"
                                                  : "");
@@ -84,7 +84,7 @@ public:
         GetDlgItemText(IDC_SAMPLE_FLOAT_EDIT, text1000);
         std::printf("  edit 1012 \"%s\", edit 1013 \"%s\", echo 1015 \"%s\", float edit 1000 "
                     "\"%s\"\n",
-                    (LPCTSTR)text1012, (LPCTSTR)text1013, (LPCTSTR)text1015, (LPCTSTR)text1000);
+                    Out(text1012), Out(text1013), Out(text1015), Out(text1000));
     }
     // The notifications since the last call, in order; ticks and scroll
     // notifications counted.
@@ -170,13 +170,13 @@ void PlaySampleDialog(Shots& shots) {
 
     Title("type into edit 1013 and leave it");
     dlg.Edit1013().SetFocus();
-    dlg.Edit1013().SetWindowText("35");
+    dlg.Edit1013().SetWindowText(_T("35"));
     std::printf("  typed \"35\" (the range ends at 20)\n");
     dlg.Edit1012().SetFocus();
     dlg.PrintReceived();
     std::printf("  edit 1013 returns to zero after the commit, as a transient edit does\n");
-    dlg.SetDlgItemText(IDC_SAMPLE_FLOAT_EDIT, "7.5");
-    const HWND hPopup = ::FindWindowEx(dlg.m_hWnd, NULL, "#32770", NULL);
+    dlg.SetDlgItemText(IDC_SAMPLE_FLOAT_EDIT, _T("7.5"));
+    const HWND hPopup = ::FindWindowEx(dlg.m_hWnd, NULL, _T("#32770"), NULL);
     std::printf(
         "  typed \"7.5\" into the float edit: its popup thumb is at %d of 100\n",
         static_cast<int>(::SendDlgItemMessage(hPopup, IDC_BUDDY_TRACKBAR, TBM_GETPOS, 0, 0)));
@@ -228,12 +228,12 @@ void PlaySheet(Shots& shots) {
     if (!host.Create(IDD_SHEET_HOST))
         return;
     host.m_sheet.SetParent(&host, IDC_SHEET_PLACE);
-    host.m_sheet.AddPage(&general, IDD_PAGE_GENERAL, "General");
-    host.m_sheet.AddPage(&units, IDD_PAGE_UNITS, "Units");
-    host.m_sheet.AddPage(&display, IDD_PAGE_DISPLAY, "Display");
+    host.m_sheet.AddPage(&general, IDD_PAGE_GENERAL, _T("General"));
+    host.m_sheet.AddPage(&units, IDD_PAGE_UNITS, _T("Units"));
+    host.m_sheet.AddPage(&display, IDD_PAGE_DISPLAY, _T("Display"));
     host.ShowWindow(SW_SHOW);
     auto print = [&]() {
-        std::printf("  active page %s;", (LPCTSTR)host.m_sheet.GetActivePageClassName());
+        std::printf("  active page %s;", Out(host.m_sheet.GetActivePageClassName()));
         for (int i = 0; i < host.m_sheet.GetPageCount(); ++i) {
             CRVPropertyPage* pPage = host.m_sheet.GetPage(i);
             std::printf(" page %d %s%s", i, pPage->m_hWnd != NULL ? "created" : "not created",
@@ -261,7 +261,7 @@ void PlayPanel(Shots& shots) {
     CWnd frame;
     LPCTSTR lpszClass = AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW),
                                             reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-    if (!frame.CreateEx(0, lpszClass, "Property panel", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
+    if (!frame.CreateEx(0, lpszClass, _T("Property panel"), WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
                         120, 120, 270, 300, NULL, NULL))
         return;
     CPanelView* pView = new CPanelView; // deleted with its window
@@ -270,9 +270,10 @@ void PlayPanel(Shots& shots) {
         PropertyPanel panel; // owns its panes, and they their pages
         const struct {
             UINT nTemplate;
-            const char* title;
-        } panes[] = {
-            {IDD_PANEL_SIZE, "Size"}, {IDD_PANEL_COLOUR, "Colour"}, {IDD_PANEL_NOTES, "Notes"}};
+            LPCTSTR title;
+        } panes[] = {{IDD_PANEL_SIZE, _T("Size")},
+                     {IDD_PANEL_COLOUR, _T("Colour")},
+                     {IDD_PANEL_NOTES, _T("Notes")}};
         for (const auto& p : panes)
             panel.AddPane(new CRVPropertyPage(p.nTemplate, NULL));
         panel.Create(pView, CPoint(10, 10));
@@ -285,7 +286,7 @@ void PlayPanel(Shots& shots) {
                 CRect rect;
                 pPane->GetWindowRect(rect);
                 pView->ScreenToClient(rect);
-                std::printf("  pane \"%s\" at top %d, %s\n", (LPCTSTR)pPane->GetTitle(),
+                std::printf("  pane \"%s\" at top %d, %s\n", Out(pPane->GetTitle()),
                             static_cast<int>(rect.top),
                             pPane->IsExpanded() ? "expanded" : "collapsed");
             }
@@ -321,7 +322,7 @@ public:
         for (HTREEITEM h = m_tree.GetChildItem(hItem); h != NULL;
              h = m_tree.GetNextSiblingItem(h)) {
             std::printf("  %s %s\n", m_tree.IsFolder(h) ? "folder" : "node  ",
-                        (LPCTSTR)m_tree.GetItemPath(h));
+                        Out(m_tree.GetItemPath(h)));
             PrintItems(h);
         }
     }
@@ -366,21 +367,21 @@ void PlayTree(Shots& shots) {
 
     CTreeHost host;
     SampleFile file;
-    file.SetFileName(name);
+    file.SetFileName(CString(name));
     if (!host.Create(IDD_TREE_HOST))
         return;
     host.m_tree.AttachFile(&file);
     const bool loaded = host.m_tree.Load();
     std::printf("loaded: %s; the tree holds\n", loaded ? "yes" : "no");
-    host.m_tree.ExpandPath("Tools\\Old");
-    host.m_tree.ExpandPath("Garden");
+    host.m_tree.ExpandPath(_T("Tools\\Old"));
+    host.m_tree.ExpandPath(_T("Garden"));
     host.PrintItems(TVI_ROOT);
 
-    HTREEITEM hSaw = host.m_tree.GetItemHandle("Tools\\Saw");
-    host.m_tree.SetItemText(hSaw, "Hand saw");
-    host.m_tree.SelectItem(host.m_tree.GetItemHandle("Tools\\Hand saw"));
+    HTREEITEM hSaw = host.m_tree.GetItemHandle(_T("Tools\\Saw"));
+    host.m_tree.SetItemText(hSaw, _T("Hand saw"));
+    host.m_tree.SelectItem(host.m_tree.GetItemHandle(_T("Tools\\Hand saw")));
     std::printf("renamed Tools\\Saw: the selected item is now %s\n",
-                (LPCTSTR)host.m_tree.GetSelectedPath());
+                Out(host.m_tree.GetSelectedPath()));
     host.ShowWindow(SW_SHOW);
     shots.Take(host, "08-tag-file-tree.png");
     std::printf("saved: %s; the file now reads\n", host.m_tree.Save() ? "yes" : "no");

@@ -16,13 +16,13 @@ namespace {
 // unless a person is at the screen.
 class CSampleApp : public CWinApp {
 public:
-    CSampleApp() : CWinApp("sample_host") {}
+    CSampleApp() : CWinApp(_T("sample_host")) {}
     bool m_bInteractive = false;
 
     int DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt) override {
         if (m_bInteractive)
             return CWinApp::DoMessageBox(lpszPrompt, nType, nIDPrompt);
-        std::printf("  (prompt: \"%s\")\n", lpszPrompt);
+        std::printf("  (prompt: \"%s\")\n", Out(lpszPrompt));
         return IDOK;
     }
 };
@@ -49,7 +49,7 @@ int main(int argc, char** argv) {
     }
     std::filesystem::current_path(argv[1]);
     std::printf("working in %s\n", argv[1]);
-    const int nShots = RunWalkthrough(argv[2]);
+    const int nShots = RunWalkthrough(CString(argv[2]));
     RunFileSteps();
     std::printf("\n%d screenshots in %s\n", nShots, argv[2]);
     return nShots > 0 ? 0 : 1;

@@ -1,5 +1,8 @@
 #include "SampleNode.h"
 
+#include "rvNumeric.h"
+
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cmath>
@@ -23,9 +26,11 @@ bool ParseInt(const CString& strText, int& nValue) {
         nValue = bMinus ? -n : n;
         return true;
     }
+    // The 8-bit rules in both builds: no other script's digits.
+    const CStringA strNumber = rvNumberText(strText);
     char* pEnd = NULL;
     errno = 0;
-    const long nLong = std::strtol(strText, &pEnd, 10);
+    const long nLong = std::strtol(strNumber, &pEnd, 10);
     if (strText.IsEmpty() || *pEnd != '\0' || errno != 0 || nLong != static_cast<int>(nLong))
         return false;
     nValue = static_cast<int>(nLong);
@@ -62,8 +67,9 @@ bool ParseDouble(const CString& strText, double& dValue) {
         dValue = bMinus ? -d : d;
         return true;
     }
+    const CStringA strNumber = rvNumberText(strText);
     char* pStop = NULL;
-    const double d = std::strtod(strText, &pStop);
+    const double d = std::strtod(strNumber, &pStop);
     if (strText.IsEmpty() || *pStop != '\0')
         return false;
     dValue = d;
@@ -71,7 +77,7 @@ bool ParseDouble(const CString& strText, double& dValue) {
 }
 
 // The text "%d" makes of n; returns its length.
-int IntText(int n, char* pText) {
+int IntText(int n, LPTSTR pText) {
     char digits[12];
     int nDigits = 0;
     unsigned int u = n < 0 ? 0u - static_cast<unsigned int>(n) : static_cast<unsigned int>(n);
@@ -94,7 +100,7 @@ int IntText(int n, char* pText) {
 // most 15 digits, "%.15g" writes exactly its digits, less trailing zeros,
 // and no exponent (the value lies between 2^-8 and 1e15); they are written
 // here. Other values are formatted.
-int DoubleText(double d, char* pText, size_t nRoom) {
+int DoubleText(double d, LPTSTR pText, size_t nRoom) {
     static const long long kPowersOfFive[] = {1, 5, 25, 125, 625, 3125, 15625, 78125, 390625};
     const long long kLimit = 1000000000000000LL; // 15 digits
     for (int nPlaces = 0; d != 0.0 && nPlaces <= 8; ++nPlaces) {
@@ -130,16 +136,17 @@ int DoubleText(double d, char* pText, size_t nRoom) {
         return nLength;
     }
     CString strNumber;
-    strNumber.Format("%.15g", d);
+    strNumber.Format(_T("%.15g"), d);
     const size_t nLength = static_cast<size_t>(strNumber.GetLength());
-    std::memcpy(pText, static_cast<LPCTSTR>(strNumber), nLength < nRoom ? nLength + 1 : nRoom);
+    const LPCTSTR pNumber = strNumber;
+    std::copy(pNumber, pNumber + (nLength < nRoom ? nLength + 1 : nRoom), pText);
     return static_cast<int>(nLength < nRoom ? nLength : nRoom - 1);
 }
 
 } // namespace
 
 void SampleNode::SetName(LPCTSTR lpszName) {
-    m_strName = lpszName ? lpszName : "";
+    m_strName = lpszName ? lpszName : _T("");
 }
 
 namespace {
@@ -153,21 +160,21 @@ struct TagLine {
     int nLevel;
 
     long long Length() const {
-        const long long nName = static_cast<long long>(std::strlen(pszName));
+        const long long nName = static_cast<long long>(_tcslen(pszName));
         return (nLevel > 0 ? nLevel : 0) + nName + 3 + (pValue ? nValue + nName + 3 : 0);
     }
     LPTSTR Put(LPTSTR p) const {
-        const size_t nName = std::strlen(pszName);
+        const size_t nName = _tcslen(pszName);
         for (int i = 0; i < nLevel; ++i)
             *p++ = '\t';
         *p++ = '<';
-        p = static_cast<LPTSTR>(std::memcpy(p, pszName, nName)) + nName;
+        p = std::copy(pszName, pszName + nName, p);
         *p++ = '>';
         if (pValue) {
-            p = static_cast<LPTSTR>(std::memcpy(p, pValue, nValue)) + nValue;
+            p = std::copy(pValue, pValue + nValue, p);
             *p++ = '<';
             *p++ = '/';
-            p = static_cast<LPTSTR>(std::memcpy(p, pszName, nName)) + nName;
+            p = std::copy(pszName, pszName + nName, p);
             *p++ = '>';
         }
         *p++ = '\n';
@@ -179,20 +186,21 @@ struct TagLine {
 
 // The record is made in one string of the length its lines add up to.
 CString SampleNode::GetStoreString(int nLevel) {
-    char szSize[16];
-    char szWeight[64];
+    TCHAR szSize[16];
+    TCHAR szWeight[64];
     TagLine lines[6];
     int nLines = 0;
-    lines[nLines++] = TagLine{"item", NULL, 0, nLevel};
-    lines[nLines++] = TagLine{"name", m_strName, m_strName.GetLength(), nLevel + 1};
+    lines[nLines++] = TagLine{_T("item"), NULL, 0, nLevel};
+    lines[nLines++] = TagLine{_T("name"), m_strName, m_strName.GetLength(), nLevel + 1};
     if (m_nSize != 0)
-        lines[nLines++] = TagLine{"size", szSize, IntText(m_nSize, szSize), nLevel + 1};
+        lines[nLines++] = TagLine{_T("size"), szSize, IntText(m_nSize, szSize), nLevel + 1};
     if (m_dWeight != 0.0)
-        lines[nLines++] = TagLine{"weight", szWeight,
-                                  DoubleText(m_dWeight, szWeight, sizeof szWeight), nLevel + 1};
+        lines[nLines++] = TagLine{
+            _T("weight"), szWeight,
+            DoubleText(m_dWeight, szWeight, sizeof szWeight / sizeof szWeight[0]), nLevel + 1};
     if (!m_strNote.IsEmpty())
-        lines[nLines++] = TagLine{"note", m_strNote, m_strNote.GetLength(), nLevel + 1};
-    lines[nLines++] = TagLine{"/item", NULL, 0, nLevel};
+        lines[nLines++] = TagLine{_T("note"), m_strNote, m_strNote.GetLength(), nLevel + 1};
+    lines[nLines++] = TagLine{_T("/item"), NULL, 0, nLevel};
 
     long long nLength = 0;
     for (int i = 0; i < nLines; ++i)
@@ -223,17 +231,17 @@ bool SampleNode::ReadComponent(CString& strName, CString& strValue) {
     LPCTSTR pszName = strName;
     switch (pszName[0]) {
     case 'n':
-        if (std::strcmp(pszName, "name") == 0)
+        if (_tcscmp(pszName, _T("name")) == 0)
             m_strName = strValue;
-        else if (std::strcmp(pszName, "note") == 0)
+        else if (_tcscmp(pszName, _T("note")) == 0)
             m_strNote = strValue;
         break;
     case 's':
-        if (std::strcmp(pszName, "size") == 0)
+        if (_tcscmp(pszName, _T("size")) == 0)
             return ParseInt(strValue, m_nSize);
         break;
     case 'w':
-        if (std::strcmp(pszName, "weight") == 0)
+        if (_tcscmp(pszName, _T("weight")) == 0)
             return ParseDouble(strValue, m_dWeight);
         break;
     }

@@ -24,20 +24,34 @@ install(TARGETS dezu32 mfc dovuv32
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
+# Each character set's package has a folder of its own, dovuv32 or dovuv32u:
+# find_package(dovuv32) looks into both and takes the one whose version file
+# accepts the host.
+set(_package_dir ${CMAKE_INSTALL_LIBDIR}/cmake/dovuv32${DOVUV32_CHARSET_SUFFIX})
 install(EXPORT dovuv32Targets
   NAMESPACE dovuv32::
-  DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/dovuv32)
+  DESTINATION ${_package_dir})
 
 configure_package_config_file(cmake/dovuv32Config.cmake.in
   ${CMAKE_CURRENT_BINARY_DIR}/dovuv32Config.cmake
-  INSTALL_DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/dovuv32)
+  INSTALL_DESTINATION ${_package_dir})
+# The version file refuses a host of the other pointer size (the basic
+# file's own test) or of the other character set (the part added to it).
 write_basic_package_version_file(
-  ${CMAKE_CURRENT_BINARY_DIR}/dovuv32ConfigVersion.cmake
+  ${CMAKE_CURRENT_BINARY_DIR}/dovuv32ConfigVersionBasic.cmake
   COMPATIBILITY SameMinorVersion)
+if(DOVUV32_UNICODE)
+  set(DOVUV32_PACKAGE_UNICODE ON)
+else()
+  set(DOVUV32_PACKAGE_UNICODE OFF)
+endif()
+configure_file(cmake/dovuv32ConfigVersion.cmake.in
+  ${CMAKE_CURRENT_BINARY_DIR}/dovuv32ConfigVersion.cmake @ONLY)
 install(FILES
   ${CMAKE_CURRENT_BINARY_DIR}/dovuv32Config.cmake
   ${CMAKE_CURRENT_BINARY_DIR}/dovuv32ConfigVersion.cmake
-  DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/dovuv32)
+  ${CMAKE_CURRENT_BINARY_DIR}/dovuv32ConfigVersionBasic.cmake
+  DESTINATION ${_package_dir})
 
 # A Windows host needs the toolchain's runtime DLLs beside our DLLs.
 if(WIN32)

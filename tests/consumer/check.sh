@@ -1,18 +1,20 @@
 #!/usr/bin/env bash
 # Installs a build tree into a scratch prefix, builds the consumer project
 # against it and runs it; for a cross build, checks too that the other
-# Windows target does not take the package. Arguments: the build tree, and
-# for a cross build its toolchain file.
+# Windows target does not take the package, nor a host of the other
+# character set. Arguments: the build tree, ON for a Unicode build, and for
+# a cross build its toolchain file.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 build=$1
-toolchain=${2:-}
+unicode=$2
+toolchain=${3:-}
 prefix=$build/consumer/install
 out=$build/consumer/build
 rm -rf "$build/consumer"
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
-cmake -S "$here" -B "$out" -DCMAKE_PREFIX_PATH="$prefix" \
+cmake -S "$here" -B "$out" -DCMAKE_PREFIX_PATH="$prefix" -DDOVUV32_UNICODE="$unicode" \
   ${toolchain:+-DCMAKE_TOOLCHAIN_FILE="$toolchain"} >/dev/null
 cmake --build "$out" >/dev/null
 
@@ -37,6 +39,16 @@ if [ -n "$toolchain" ]; then
     exit 1
   fi
   echo "ok   a host for the other pointer size finds no package"
+  # Nor does a host of the other character set: its strings are not ours.
+  if [ "$unicode" = ON ]; then other_set=OFF; else other_set=ON; fi
+  if cmake -S "$here" -B "$build/consumer/other-set" -DCMAKE_PREFIX_PATH="$prefix" \
+       -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DDOVUV32_UNICODE=$other_set \
+       >"$build/consumer/other-set.log" 2>&1 ||
+     ! grep -q "not accepted" "$build/consumer/other-set.log"; then
+    echo "FAIL a host of the other character set took the package ($build/consumer/other-set.log)"
+    exit 1
+  fi
+  echo "ok   a host of the other character set finds no package"
 else
   "$out/consumer"
   "$out/tagfile_host" "$out/tools.xml"

@@ -13,15 +13,15 @@ int main() {
     };
 
     check(aibaseState.GetPrecision() == 4, "the exported global holds precision 4");
-    check(rvFormatValue(2.5, 4) == "2.5000", "value text");
+    check(rvFormatValue(2.5, 4) == _T("2.5000"), "value text");
 
-    FileFilter filter(CString("A|*.a|B|*.b||"));
-    check(filter.GetFilter(1) == "B|*.b", "filter entries");
+    FileFilter filter(CString(_T("A|*.a|B|*.b||")));
+    check(filter.GetFilter(1) == _T("B|*.b"), "filter entries");
     NPair range = filter.GetRange(0);
     check(range.m_first == 0 && range.m_second == 4, "dezu32 pairs");
 
-    CString path = "c:\\x\\y\\f.txt";
-    check(rvGetRelativePath(path, "c:\\x\\z") == "..\\y\\f.txt", "relative paths");
+    CString path = _T("c:\\x\\y\\f.txt");
+    check(rvGetRelativePath(path, _T("c:\\x\\z")) == _T("..\\y\\f.txt"), "relative paths");
 
     RVTxtFile file;
     check(file.IsKindOf(RUNTIME_CLASS(CStdioFile)), "run-time classes across modules");

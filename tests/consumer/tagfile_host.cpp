@@ -11,12 +11,12 @@ class Tool : public XMLNode {
 public:
     CString GetName() override { return m_strName; }
     CString GetStoreString(int nLevel) override {
-        return RVXMLFile::ConstrTag("tool", nLevel) +
-               RVXMLFile::ConstrTag("name", m_strName, nLevel + 1) +
-               RVXMLFile::ConstrTag("/tool", nLevel);
+        return RVXMLFile::ConstrTag(_T("tool"), nLevel) +
+               RVXMLFile::ConstrTag(_T("name"), m_strName, nLevel + 1) +
+               RVXMLFile::ConstrTag(_T("/tool"), nLevel);
     }
     bool ReadComponent(CString& strName, CString& strValue) override {
-        if (strName == "name")
+        if (strName == _T("name"))
             m_strName = strValue;
         return true;
     }
@@ -25,14 +25,15 @@ public:
 
 class ToolFile : public RVXMLFile {
 public:
-    ToolFile() { m_strNodeTag = "tool"; }
+    ToolFile() { m_strNodeTag = _T("tool"); }
     XMLNode* CreateNode() override { return new Tool; }
 };
 
 } // namespace
 
 int main(int argc, char** argv) {
-    const char* pszFile = argc > 1 ? argv[1] : "tools.xml";
+    const CString strFile(argc > 1 ? argv[1] : "tools.xml");
+    LPCTSTR pszFile = strFile;
     ToolFile file;
     file.SetFileName(pszFile);
     CFile create;
@@ -41,13 +42,13 @@ int main(int argc, char** argv) {
     create.Write("x\r\n", 3);
     create.Close();
     Tool saw;
-    saw.m_strName = "Saw";
+    saw.m_strName = _T("Saw");
     if (!file.Open(false) || !file.Empty())
         return 1;
-    file.WriteString("<?xml version=\"1.0\"?>\n");
-    file.WriteTag("Box", true, 1);
+    file.WriteString(_T("<?xml version=\"1.0\"?>\n"));
+    file.WriteTag(_T("Box"), true, 1);
     file.WriteNode(&saw, 2);
-    file.WriteTag("Box", false, 1);
+    file.WriteTag(_T("Box"), false, 1);
     file.Close();
 
     CString read;
@@ -59,7 +60,7 @@ int main(int argc, char** argv) {
         if (file.IsFolder()) {
             CString strFolder;
             file.GetCurNodeName(strFolder);
-            read += strFolder + "/";
+            read += strFolder + _T("/");
         } else {
             read += pNode->GetName();
             delete pNode;
@@ -67,7 +68,7 @@ int main(int argc, char** argv) {
     }
     file.Close();
     CFile::Remove(pszFile);
-    const bool bOk = read == "Box/Saw";
+    const bool bOk = read == _T("Box/Saw");
     std::printf("%s a tag file written and read back by a host of its own classes\n",
                 bOk ? "ok  " : "FAIL");
     return bOk ? 0 : 1;

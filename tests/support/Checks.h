@@ -45,6 +45,13 @@ inline bool CodePageIs1252OrLatin1() {
 #endif
 }
 
+// The library's DLL, named for the character set it is built in.
+#ifdef _UNICODE
+#define DOVUV32_DLL _T("dovuv32u.dll")
+#else
+#define DOVUV32_DLL _T("dovuv32.dll")
+#endif
+
 #if defined(__GNUC__) && (defined(__i386__) || defined(__x86_64__))
 #define DOVUV32_HAS_VIRTUAL_SLOT 1
 // A virtual operation's slot in its class's table, from the common C++ ABI's

@@ -6,21 +6,28 @@
 #
 # The 32-bit build by default; `--x64` (or DOVUV32_X64=1) plays the same
 # walkthrough on the 64-bit build (preset win64), its screenshots in
-# build/walkthrough-x64.
+# build/walkthrough-x64. `--unicode` (or DOVUV32_UNICODE=1) plays it on the
+# Unicode build of either (presets win32-unicode, win64-unicode), its
+# screenshots in build/walkthrough-unicode or build/walkthrough-x64-unicode.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 x64=${DOVUV32_X64:-0}
+unicode=${DOVUV32_UNICODE:-0}
 for arg in "$@"; do
   case $arg in
     --x64) x64=1 ;;
-    *) echo "usage: $0 [--x64]" >&2; exit 2 ;;
+    --unicode) unicode=1 ;;
+    *) echo "usage: $0 [--x64] [--unicode]" >&2; exit 2 ;;
   esac
 done
 if [ "$x64" = 1 ]; then
   preset=win64 arch=win64 shots=$PWD/build/walkthrough-x64
 else
   preset=win32 arch=win32 shots=$PWD/build/walkthrough
+fi
+if [ "$unicode" = 1 ]; then
+  preset=$preset-unicode shots=$shots-unicode
 fi
 
 bash scripts/setup.sh

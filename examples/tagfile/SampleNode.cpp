@@ -151,6 +151,12 @@ void SampleNode::SetName(LPCTSTR lpszName) {
 
 namespace {
 
+// Copies n characters to p, returning the end: the record's hot copy.
+LPTSTR CopyText(LPTSTR p, LPCTSTR pFrom, size_t n) {
+    std::memcpy(p, pFrom, n * sizeof(TCHAR));
+    return p + n;
+}
+
 // One line of a record, as RVXMLFile::ConstrTag makes it: level tabs, the
 // tag, and for a field its value and closing tag.
 struct TagLine {
@@ -168,13 +174,13 @@ struct TagLine {
         for (int i = 0; i < nLevel; ++i)
             *p++ = '\t';
         *p++ = '<';
-        p = std::copy(pszName, pszName + nName, p);
+        p = CopyText(p, pszName, nName);
         *p++ = '>';
         if (pValue) {
-            p = std::copy(pValue, pValue + nValue, p);
+            p = CopyText(p, pValue, static_cast<size_t>(nValue));
             *p++ = '<';
             *p++ = '/';
-            p = std::copy(pszName, pszName + nName, p);
+            p = CopyText(p, pszName, nName);
             *p++ = '>';
         }
         *p++ = '\n';

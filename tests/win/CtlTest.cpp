@@ -16,8 +16,8 @@ namespace {
 class Controls : public ::testing::Test {
 protected:
     void SetUp() override {
-        HWND hWnd = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 400, 300, NULL, NULL,
-                                      ::GetModuleHandleA(NULL), NULL);
+        HWND hWnd = ::CreateWindowEx(0, _T("STATIC"), _T(""), WS_POPUP, 0, 0, 400, 300, NULL, NULL,
+                                     ::GetModuleHandle(NULL), NULL);
         ASSERT_NE(hWnd, HWND(NULL));
         m_parent.Attach(hWnd);
     }

@@ -32,7 +32,7 @@ TEST(ExtensionDll, ResourcesFoundOnlyWhileLoaded) {
     EXPECT_FALSE(TemplateFound());
     EXPECT_STREQ(_T(""), LoadedText());
 
-    HMODULE hDll = ::LoadLibraryA("extdll.dll");
+    HMODULE hDll = ::LoadLibrary(_T("extdll.dll"));
     ASSERT_NE(hDll, nullptr);
     EXPECT_EQ(hDll, AfxFindResourceHandle(MAKEINTRESOURCE(IDD_EXT_DIALOG), RT_DIALOG));
     EXPECT_STREQ(_T("Hello from the extension."), LoadedText());
@@ -45,7 +45,7 @@ TEST(ExtensionDll, ResourcesFoundOnlyWhileLoaded) {
     }
 
     ASSERT_TRUE(::FreeLibrary(hDll));
-    EXPECT_EQ(nullptr, ::GetModuleHandleA("extdll.dll"));
+    EXPECT_EQ(nullptr, ::GetModuleHandle(_T("extdll.dll")));
     EXPECT_FALSE(TemplateFound());
     CDialog gone(IDD_EXT_DIALOG);
     EXPECT_FALSE(gone.Create(IDD_EXT_DIALOG));

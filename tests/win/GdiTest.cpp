@@ -85,31 +85,31 @@ TEST(GdiObjects, HandleMapsGiveAttachedOrTemporaryObjects) {
 // Paints its client area through CPaintDC.
 LRESULT CALLBACK PaintProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg != WM_PAINT)
-        return ::DefWindowProcA(hWnd, msg, wParam, lParam);
+        return ::DefWindowProc(hWnd, msg, wParam, lParam);
     CPaintDC dc(CWnd::FromHandle(hWnd));
     EXPECT_EQ(dc.m_ps.hdc, dc.GetSafeHdc());
-    ::SetPropA(hWnd, "painted", HANDLE(1));
+    ::SetProp(hWnd, _T("painted"), HANDLE(1));
     return 0;
 }
 
 TEST(GdiObjects, PaintDCPaintsAndValidatesAWindow) {
-    WNDCLASSA wc = {};
+    WNDCLASS wc = {};
     wc.lpfnWndProc = PaintProc;
-    wc.hInstance = ::GetModuleHandleA(NULL);
-    wc.lpszClassName = "GdiTestPaint";
-    ::RegisterClassA(&wc);
-    HWND hWnd = ::CreateWindowExA(0, "GdiTestPaint", "", WS_POPUP, 0, 0, 50, 50, NULL, NULL,
-                                  wc.hInstance, NULL);
+    wc.hInstance = ::GetModuleHandle(NULL);
+    wc.lpszClassName = _T("GdiTestPaint");
+    ::RegisterClass(&wc);
+    HWND hWnd = ::CreateWindowEx(0, _T("GdiTestPaint"), _T(""), WS_POPUP, 0, 0, 50, 50, NULL, NULL,
+                                 wc.hInstance, NULL);
     ASSERT_NE(hWnd, HWND(NULL));
 
     // Hidden, to spare the wait for the X server to map it: so the paint
     // message is sent by hand.
     ::InvalidateRect(hWnd, NULL, TRUE);
-    ::SendMessageA(hWnd, WM_PAINT, 0, 0);
-    EXPECT_EQ(::GetPropA(hWnd, "painted"), HANDLE(1));
+    ::SendMessage(hWnd, WM_PAINT, 0, 0);
+    EXPECT_EQ(::GetProp(hWnd, _T("painted")), HANDLE(1));
     // EndPaint validated the window.
     EXPECT_FALSE(::GetUpdateRect(hWnd, NULL, FALSE));
-    ::RemovePropA(hWnd, "painted");
+    ::RemoveProp(hWnd, _T("painted"));
     ::DestroyWindow(hWnd);
     CWnd::DeleteTempMap();
 }

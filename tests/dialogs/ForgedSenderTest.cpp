@@ -63,7 +63,7 @@ template <class T> WPARAM Gone() {
 
 TEST(ForgedSender, IsIgnoredWithoutBeingTouched) {
     CWnd host;
-    ASSERT_TRUE(host.CreateEx(0, "STATIC", "", WS_POPUP, 0, 0, 700, 500, NULL, NULL));
+    ASSERT_TRUE(host.CreateEx(0, _T("STATIC"), _T(""), WS_POPUP, 0, 0, 700, 500, NULL, NULL));
     CWiredDlg dlg;
     ASSERT_TRUE(dlg.Create(IDD_PARENT, &host));
     CTestDlg sample;

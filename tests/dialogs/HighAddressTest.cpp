@@ -71,7 +71,7 @@ TEST(HighAddressTest, EveryMessageCarriesItsSenderWhole) {
     }
 
     edit13.SetFocus();            // set focus
-    edit13.CommitText("3", true); // update controller
+    edit13.CommitText(_T("3"), true); // update controller
     edit12.SetFocus();            // edit changed (edit 1013 left), set focus
     edit12.SetDynamic(true);      // setup modified
     slider.OnFloatStopped(true);  // end modify to the edit, edit changed
@@ -82,7 +82,7 @@ TEST(HighAddressTest, EveryMessageCarriesItsSenderWhole) {
     EXPECT_EQ(1, dlg->SendMessage(WM_RV_EDIT_BOX_CHANGED, Sender(&edit12)));
     CString echo;
     dlg->GetDlgItemText(IDC_SAMPLE_LAST_VALUE, echo);
-    EXPECT_STREQ("   6.5000", echo);
+    EXPECT_STREQ(_T("   6.5000"), echo);
     EXPECT_EQ(1, dlg->SendMessage(WM_RV_CHILD_MODIFIED, Sender(child.get()), 77));
     EXPECT_EQ(dlg->children, (std::vector<std::pair<CRVDialog*, UINT>>{{child.get(), 77u}}));
 

@@ -50,7 +50,7 @@ protected:
 class RVDialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(host.CreateEx(0, "STATIC", "", WS_POPUP, 0, 0, 700, 500, NULL, NULL));
+        ASSERT_TRUE(host.CreateEx(0, _T("STATIC"), _T(""), WS_POPUP, 0, 0, 700, 500, NULL, NULL));
     }
     // The window goes before the object: a dialog's windows must not
     // outlive the members that answer for them.
@@ -259,7 +259,8 @@ TEST_F(RVDialogTest, SetupRefreshReachesEditorsWithinItsBound) {
     std::vector<std::unique_ptr<CWnd>> statics;
     for (int i = 0; i < 199; ++i) {
         statics.emplace_back(new CWnd);
-        statics.back()->CreateEx(0, "STATIC", "", WS_CHILD, 0, 0, 1, 1, crowded.m_hWnd, NULL);
+        statics.back()->CreateEx(0, _T("STATIC"), _T(""), WS_CHILD, 0, 0, 1, 1, crowded.m_hWnd,
+                                 NULL);
     }
     CRVEdit last;
     last.CEdit::Create(WS_CHILD, CRect(0, 0, 10, 10), &crowded, 99);

@@ -19,9 +19,9 @@ public:
     void SetName(LPCTSTR lpszName) override { m_strName = lpszName; }
     CString GetName() override { return m_strName; }
     CString GetStoreString(int nLevel) override {
-        return RVXMLFile::ConstrTag("tool", nLevel) +
-               RVXMLFile::ConstrTag("name", m_strName, nLevel + 1) +
-               RVXMLFile::ConstrTag("/tool", nLevel);
+        return RVXMLFile::ConstrTag(_T("tool"), nLevel) +
+               RVXMLFile::ConstrTag(_T("name"), m_strName, nLevel + 1) +
+               RVXMLFile::ConstrTag(_T("/tool"), nLevel);
     }
     bool TransferData(bool bSave, XMLNode* pOther) override {
         if (pOther == NULL)
@@ -64,9 +64,9 @@ TEST(HostClasses, TheLibraryCallsEveryOverride) {
     ASSERT_TRUE(file.Open(false));
     ASSERT_TRUE(file.Empty());
     HostNode saw, skip;
-    saw.SetName("Saw");
-    skip.SetName("skip");
-    file.WriteString("<?xml version=\"1.0\"?>\n");
+    saw.SetName(_T("Saw"));
+    skip.SetName(_T("skip"));
+    file.WriteString(_T("<?xml version=\"1.0\"?>\n"));
     file.WriteTag("Box", true, 1);
     file.WriteNode(&saw, 2);
     file.WriteNode(&skip, 2);
@@ -80,7 +80,7 @@ TEST(HostClasses, TheLibraryCallsEveryOverride) {
     XMLNode* pNode = NULL;
     while (file.GetNext(pNode, false)) {
         if (!file.IsFolder()) {
-            read += std::string(pNode->GetName()) + (file.OnAddNode(pNode) ? "+" : "-") + ";";
+            read += Str(pNode->GetName()) + (file.OnAddNode(pNode) ? "+" : "-") + ";";
             delete pNode;
         }
         pNode = NULL;

@@ -1,6 +1,8 @@
 #include <afx.h>
 #include <gtest/gtest.h>
 
+#include "Checks.h"
+
 #include <cfloat>
 #include <climits>
 #include <cmath>
@@ -70,7 +72,7 @@ protected:
             } else {
                 file.GetCurNodeName(strItem);
             }
-            trace += std::string(strItem) + "@" + std::to_string(file.GetLevel()) + " ";
+            trace += Str(strItem) + "@" + std::to_string(file.GetLevel()) + " ";
         }
         return trace + "end@" + std::to_string(file.GetLevel());
     }
@@ -88,9 +90,9 @@ TEST_F(RVXMLFileTest, WorkedExampleIsWrittenByteForByteAndReadBack) {
     file.SetFileName((tmp / "t.xml").c_str());
     ASSERT_TRUE(file.Open(false));
     SampleNode saw, old;
-    saw.SetName("Saw");
+    saw.SetName(_T("Saw"));
     saw.m_nSize = 12;
-    old.SetName("File");
+    old.SetName(_T("File"));
     ASSERT_TRUE(file.Empty());
     file.WriteString(CString(kHeader) + "\n");
     file.WriteTag("Tools", true, 1);
@@ -182,14 +184,14 @@ TEST_F(RVXMLFileTest, FindNextTagLeavesTheFoundTagsLineCurrent) {
         // Without skip the file goes back to the start of the tag's line,
         // also for the first tag read, and also when asked twice.
         for (int i = 0; i < 2; ++i) {
-            EXPECT_EQ(0, file.FindNextTag("A", true, false));
+            EXPECT_EQ(0, file.FindNextTag(_T("A"), true, false));
             EXPECT_EQ(0, file.Col());
         }
         ASSERT_EQ(1, file.ReadString());
         EXPECT_EQ(CString("<a>"), file.CurLine());
         EXPECT_EQ(1, file.Line());
 
-        EXPECT_EQ(6, file.FindNextTag("c", true, false)); // the second tag of its line
+        EXPECT_EQ(6, file.FindNextTag(_T("c"), true, false)); // the second tag of its line
         EXPECT_EQ(6, file.Col());
         ASSERT_EQ(1, file.ReadString());
         EXPECT_EQ(CString("x <b> <c>"), file.CurLine());
@@ -198,13 +200,13 @@ TEST_F(RVXMLFileTest, FindNextTagLeavesTheFoundTagsLineCurrent) {
         // With skip the column stands just past the tag, in its own line.
         file.Close();
         OpenWith("<a>\nx <b> <c>\n</B>\n", eol);
-        EXPECT_EQ(0, file.FindNextTag("a", true, true));
+        EXPECT_EQ(0, file.FindNextTag(_T("a"), true, true));
         EXPECT_EQ(3, file.Col());
         EXPECT_EQ(CString("<a>"), file.CurLine());
-        EXPECT_EQ(0, file.FindNextTag("b", false, true)); // only the closing one
+        EXPECT_EQ(0, file.FindNextTag(_T("b"), false, true)); // only the closing one
         EXPECT_EQ(3, file.Line());
         EXPECT_EQ(4, file.Col());
-        EXPECT_EQ(-1, file.FindNextTag("b", true, true));
+        EXPECT_EQ(-1, file.FindNextTag(_T("b"), true, true));
         file.Close();
     }
 }
@@ -235,9 +237,9 @@ TEST_F(RVXMLFileTest, TagsNamesAndLines) {
 
     EXPECT_TRUE(file.IsNodeTag("/ITEM"));
     EXPECT_FALSE(file.IsNodeTag("items"));
-    EXPECT_EQ(0, RVXMLFile::CompareTagNames("/Tools", "tOOLS"));
-    EXPECT_GT(0, RVXMLFile::CompareTagNames("a", "/B"));
-    EXPECT_EQ(CString("\t\t<x>v</x>\n"), RVXMLFile::ConstrTag("x", "v", 2));
+    EXPECT_EQ(0, RVXMLFile::CompareTagNames(_T("/Tools"), _T("tOOLS")));
+    EXPECT_GT(0, RVXMLFile::CompareTagNames(_T("a"), _T("/B")));
+    EXPECT_EQ(CString("\t\t<x>v</x>\n"), RVXMLFile::ConstrTag(_T("x"), _T("v"), 2));
 
     tmp.Write("w.xml", "x\r\n");
     file.SetFileName((tmp / "w.xml").c_str());
@@ -266,9 +268,10 @@ TEST(SampleNodeTest, NumbersAreStoredAndReadAsTheCLibraryDoes) {
         node.m_dWeight = dWeight;
         node.m_nSize = dWeight < 0 ? INT_MIN : INT_MAX;
         CString strWanted;
-        strWanted.Format("<item>\n\t<name></name>\n\t<size>%d</size>\n\t<weight>%.15g</weight>\n"
-                         "</item>\n",
-                         node.m_nSize, dWeight);
+        strWanted.Format(
+            _T("<item>\n\t<name></name>\n\t<size>%d</size>\n\t<weight>%.15g</weight>\n")
+            "</item>\n",
+            node.m_nSize, dWeight);
         EXPECT_EQ(strWanted, node.GetStoreString(0)) << dWeight;
     }
 

@@ -48,12 +48,12 @@ protected:
     void TearDown() override { dlg.DestroyWindow(); }
 
     CString Text(HWND hWnd, int nID = 0) {
-        char text[64] = "";
-        ::GetWindowTextA(nID != 0 ? ::GetDlgItem(hWnd, nID) : hWnd, text, sizeof text);
+        TCHAR text[64] = _T("");
+        ::GetWindowText(nID != 0 ? ::GetDlgItem(hWnd, nID) : hWnd, text, 64);
         return text;
     }
     LRESULT Thumb() { return ::SendMessage(trackbar, TBM_GETPOS, 0, 0); }
-    void Type(const char* text) { dlg.m_edit.SetWindowText(text); }
+    void Type(const char* text) { dlg.m_edit.SetWindowText(CString(text)); }
     // The edit's EN_KILLFOCUS, as it sends it to its dialog.
     void Leave() {
         dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_FLOAT, EN_KILLFOCUS),
@@ -78,8 +78,8 @@ TEST_F(FloatEdit, BindingLaysThePopupFromTheLibraryOverThePlaceholder) {
     ::GetWindowRect(popup, &placed);
     EXPECT_EQ(placeholder, placed);
     EXPECT_TRUE(::GetWindowLong(popup, GWL_STYLE) & WS_VISIBLE); // shown by the edit
-    EXPECT_STREQ("0.0", Text(popup, IDC_BUDDY_MIN));
-    EXPECT_STREQ("20.0", Text(popup, IDC_BUDDY_MAX));
+    EXPECT_STREQ(_T("0.0"), Text(popup, IDC_BUDDY_MIN));
+    EXPECT_STREQ(_T("20.0"), Text(popup, IDC_BUDDY_MAX));
     // The trackbar keeps the control's range, the edit's scale.
     EXPECT_EQ(0, ::SendMessage(trackbar, TBM_GETRANGEMIN, 0, 0));
     EXPECT_EQ(100, ::SendMessage(trackbar, TBM_GETRANGEMAX, 0, 0));
@@ -117,7 +117,7 @@ TEST_F(FloatEdit, TypingMovesTheThumbAndLeavingCommitsWithinTheSpan) {
         Type(c.typed);
         EXPECT_EQ(c.thumb, Thumb());
         Leave();
-        EXPECT_STREQ(c.committed, Text(dlg.m_edit.m_hWnd));
+        EXPECT_STREQ(CString(c.committed), Text(dlg.m_edit.m_hWnd));
         EXPECT_EQ(c.value, dlg.m_edit.GetVal());
         EXPECT_EQ(c.thumb, Thumb());
         ASSERT_EQ(c.prompt ? 1u : 0u, theApp.prompts.size());
@@ -132,7 +132,7 @@ TEST_F(FloatEdit, TypingMovesTheThumbAndLeavingCommitsWithinTheSpan) {
     Type("x1");
     EXPECT_EQ(25, Thumb());
     Leave();
-    EXPECT_STREQ("x1", Text(dlg.m_edit.m_hWnd));
+    EXPECT_STREQ(_T("x1"), Text(dlg.m_edit.m_hWnd));
     EXPECT_EQ(0, Thumb());
 }
 
@@ -140,13 +140,13 @@ TEST_F(FloatEdit, ValuesAndTheThumbFollowEachOther) {
     // The first step starts where the thumb is.
     Scroll(SB_PAGEDOWN);
     EXPECT_EQ(20, Thumb());
-    EXPECT_STREQ("4.0000", Text(dlg.m_edit.m_hWnd));
+    EXPECT_STREQ(_T("4.0000"), Text(dlg.m_edit.m_hWnd));
 
     dlg.m_edit.SetVal(2.5);
-    EXPECT_STREQ("2.5000", Text(dlg.m_edit.m_hWnd));
+    EXPECT_STREQ(_T("2.5000"), Text(dlg.m_edit.m_hWnd));
     EXPECT_EQ(12, Thumb());
     dlg.m_edit.SetVal(1e300);
-    EXPECT_STREQ("1.0000e+300", Text(dlg.m_edit.m_hWnd));
+    EXPECT_STREQ(_T("1.0000e+300"), Text(dlg.m_edit.m_hWnd));
     EXPECT_EQ(100, Thumb());
 
     // Every position shows a value that keeps the thumb where it is, also
@@ -157,24 +157,24 @@ TEST_F(FloatEdit, ValuesAndTheThumbFollowEachOther) {
         EXPECT_EQ(LRESULT(nPos), Thumb());
     }
     Scroll(SB_THUMBTRACK, 50);
-    EXPECT_STREQ("10.0000", Text(dlg.m_edit.m_hWnd));
+    EXPECT_STREQ(_T("10.0000"), Text(dlg.m_edit.m_hWnd));
     EXPECT_EQ(10.0, dlg.m_edit.GetVal());
     // The trackbar's own steps: it moves before it tells, and the value
     // follows by one step, not two.
     ::SendMessage(trackbar, WM_KEYDOWN, VK_RIGHT, 0);
     EXPECT_EQ(51, Thumb());
-    EXPECT_STREQ("10.2000", Text(dlg.m_edit.m_hWnd));
+    EXPECT_STREQ(_T("10.2000"), Text(dlg.m_edit.m_hWnd));
     ::SendMessage(trackbar, WM_KEYDOWN, VK_NEXT, 0);
     EXPECT_EQ(71, Thumb());
-    EXPECT_STREQ("14.2000", Text(dlg.m_edit.m_hWnd));
+    EXPECT_STREQ(_T("14.2000"), Text(dlg.m_edit.m_hWnd));
     Scroll(SB_THUMBPOSITION, 300);
-    EXPECT_STREQ("20.0000", Text(dlg.m_edit.m_hWnd));
+    EXPECT_STREQ(_T("20.0000"), Text(dlg.m_edit.m_hWnd));
     Scroll(SB_TOP);
     EXPECT_EQ(0, Thumb());
     // A step starts from where the thumb is, typing included.
     Type("12abc");
     Scroll(SB_LINEDOWN);
-    EXPECT_STREQ("12.2000", Text(dlg.m_edit.m_hWnd));
+    EXPECT_STREQ(_T("12.2000"), Text(dlg.m_edit.m_hWnd));
 }
 
 TEST_F(FloatEdit, PopupForwardsOkAndCancelAndKeepsEscape) {
@@ -188,8 +188,8 @@ TEST_F(FloatEdit, PopupForwardsOkAndCancelAndKeepsEscape) {
     EXPECT_EQ(NULL, own.GetSlider());
     ASSERT_TRUE(own.Create(IDD_BUDDY_SLIDER, &dlg));
     own.SetRangeLabels(-2.26, 1e3);
-    EXPECT_STREQ("-2.3", Text(own.m_hWnd, IDC_BUDDY_MIN));
-    EXPECT_STREQ("1000.0", Text(own.m_hWnd, IDC_BUDDY_MAX));
+    EXPECT_STREQ(_T("-2.3"), Text(own.m_hWnd, IDC_BUDDY_MIN));
+    EXPECT_STREQ(_T("1000.0"), Text(own.m_hWnd, IDC_BUDDY_MAX));
     own.SendMessage(WM_KEYDOWN, VK_ESCAPE);
     own.SendMessage(WM_KEYDOWN, VK_LEFT);
     EXPECT_EQ(std::vector<UINT>{VK_LEFT}, own.keys);
@@ -198,7 +198,7 @@ TEST_F(FloatEdit, PopupForwardsOkAndCancelAndKeepsEscape) {
     own.SendMessage(WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 50),
                     reinterpret_cast<LPARAM>(own.GetSlider()->m_hWnd));
     EXPECT_EQ(2u, dlg.commands.size());
-    EXPECT_STREQ("", Text(dlg.m_edit.m_hWnd));
+    EXPECT_STREQ(_T(""), Text(dlg.m_edit.m_hWnd));
     own.DestroyWindow();
 }
 
@@ -213,7 +213,7 @@ TEST(FloatEditAlone, WithoutPlaceholderOrWindowTheEditStillWorks) {
     HWND popup = ::FindWindowEx(dlg.m_hWnd, NULL, WC_DIALOG, NULL);
     ASSERT_NE(HWND(NULL), popup);
     EXPECT_FALSE(::GetWindowLong(popup, GWL_STYLE) & WS_VISIBLE);
-    dlg.m_edit.SetWindowText("30");
+    dlg.m_edit.SetWindowText(_T("30"));
     dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_FLOAT, EN_KILLFOCUS),
                     reinterpret_cast<LPARAM>(dlg.m_edit.m_hWnd));
     EXPECT_EQ(20.0, dlg.m_edit.GetVal());
@@ -225,9 +225,11 @@ TEST(FloatEditAlone, WithoutPlaceholderOrWindowTheEditStillWorks) {
 // gone at the next idle time, whose memory the next one may take: the popup
 // made later still goes into the edit's own parent.
 TEST(FloatEditAlone, PopupMadeLaterGoesIntoAParentWithoutWindowObject) {
-    HWND hParent = ::CreateWindow(WC_STATIC, "", WS_POPUP, 0, 0, 300, 100, NULL, NULL, NULL, NULL);
-    HWND hOther = ::CreateWindow(WC_STATIC, "", WS_POPUP, 0, 0, 300, 100, NULL, NULL, NULL, NULL);
-    ::CreateWindow(WC_STATIC, "", WS_CHILD, 60, 0, 200, 30, hParent,
+    HWND hParent =
+        ::CreateWindow(WC_STATIC, _T(""), WS_POPUP, 0, 0, 300, 100, NULL, NULL, NULL, NULL);
+    HWND hOther =
+        ::CreateWindow(WC_STATIC, _T(""), WS_POPUP, 0, 0, 300, 100, NULL, NULL, NULL, NULL);
+    ::CreateWindow(WC_STATIC, _T(""), WS_CHILD, 60, 0, 200, 30, hParent,
                    reinterpret_cast<HMENU>(IDC_BUDDY_PLACEHOLDER), NULL, NULL);
     CZEdit edit;
     edit.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 20), CWnd::FromHandle(hParent), 1);

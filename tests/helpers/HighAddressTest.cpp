@@ -4,6 +4,7 @@
 #include <ResTemplMngr.h>
 #include <dovuv32Res.h>
 
+#include "Checks.h"
 #include "HelpersTestIds.h"
 #include "HighMemory.h"
 
@@ -19,7 +20,7 @@ TEST(HighAddressTest, TemplatesAboveFourGiBAreReadWhole) {
     } cases[] = {
         {NULL, IDD_CLASSIC, CRect(10, 20, 110, 70)},
         {NULL, IDD_EXTENDED, CRect(-7, 9, 113, 70)},
-        {"dovuv32.dll", IDD_MEASURE, CRect(0, 0, 81, 28)},
+        {DOVUV32_DLL, IDD_MEASURE, CRect(0, 0, 81, 28)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.nID);

@@ -2,6 +2,7 @@
 // library, in dialog units and in pixels.
 #include <ResTemplMngr.h>
 
+#include "Checks.h"
 #include "HelpersTestIds.h"
 #include "TestApp.h"
 
@@ -12,13 +13,13 @@ namespace {
 const CRect rcUntouched(-1, -2, -3, -4);
 
 TEST(ResTemplMngrTest, MissingModulesAndTemplatesLeaveTheRectangle) {
-    EXPECT_EQ(nullptr, ResTemplMngr::LoadDlgTempl("nosuch.dll", IDD_CLASSIC));
+    EXPECT_EQ(nullptr, ResTemplMngr::LoadDlgTempl(_T("nosuch.dll"), IDD_CLASSIC));
     EXPECT_EQ(nullptr, ResTemplMngr::LoadDlgTempl(NULL, 4242));
     // Of the dialog type, but shorter than a template's header.
     ASSERT_NE(nullptr, ::FindResource(NULL, MAKEINTRESOURCE(IDD_TRUNCATED), RT_DIALOG));
     EXPECT_EQ(nullptr, ResTemplMngr::LoadDlgTempl(NULL, IDD_TRUNCATED));
     for (UINT nID : {UINT(IDD_CLASSIC), 4242u, UINT(IDD_TRUNCATED)}) {
-        LPCTSTR lpszModule = nID == IDD_CLASSIC ? "nosuch.dll" : NULL;
+        LPCTSTR lpszModule = nID == IDD_CLASSIC ? _T("nosuch.dll") : NULL;
         CRect rect = rcUntouched;
         EXPECT_FALSE(ResTemplMngr::GetDlgTemplRectLogical(lpszModule, nID, rect)) << nID;
         EXPECT_FALSE(ResTemplMngr::GetDlgTemplRect(lpszModule, nID, rect)) << nID;
@@ -39,7 +40,7 @@ TEST(ResTemplMngrTest, BothLayoutsGiveTheirOwnRectangle) {
     ASSERT_TRUE(ResTemplMngr::GetDlgTemplRectLogical(NULL, IDD_EXTENDED, rect));
     EXPECT_EQ(CRect(-7, 9, 113, 70), rect);
     // The library's measuring template, by the library's own module name.
-    ASSERT_TRUE(ResTemplMngr::GetDlgTemplRectLogical("dovuv32.dll", 1030, rect));
+    ASSERT_TRUE(ResTemplMngr::GetDlgTemplRectLogical(DOVUV32_DLL, 1030, rect));
     EXPECT_EQ(CRect(0, 0, 81, 28), rect);
 }
 

@@ -81,11 +81,11 @@ TEST(StatusBoxTest, ShowsWholeStringsAndKeepsTextForMissingOnes) {
         box.Create(WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, CRect(0, 0, 150, 20), &parent, 7));
     box.SetMessageID(IDS_READY);
     box.SetMessageID(IDS_MISSING);
-    EXPECT_STREQ("Ready", WindowText(box));
+    EXPECT_STREQ(_T("Ready"), WindowText(box));
     box.SetMessageID(IDS_LONG);
     const CString text = WindowText(box);
     EXPECT_EQ(318, text.GetLength());
-    EXPECT_STREQ("_end", text.Right(4));
+    EXPECT_STREQ(_T("_end"), text.Right(4));
 }
 
 // A 24-bit DIB holds every colour exactly.
@@ -152,7 +152,7 @@ TEST_F(GradientTest, EmptyExtentsAndMissingContextPaintNothing) {
 TEST(MoveWindowTest, MovesWithinTheParentsClientArea) {
     CWnd parent, child, noWindow;
     ASSERT_TRUE(CreatePopup(parent, CRect(100, 100, 400, 300), WS_POPUP | WS_CAPTION | WS_BORDER));
-    ASSERT_TRUE(child.Create(AfxRegisterWndClass(0), "child", WS_CHILD | WS_VISIBLE,
+    ASSERT_TRUE(child.Create(AfxRegisterWndClass(0), _T("child"), WS_CHILD | WS_VISIBLE,
                              CRect(10, 20, 60, 50), &parent, 1));
     const auto ClientRect = [&] {
         CRect rect = ScreenRect(child);
@@ -175,23 +175,23 @@ TEST(MoveWindowTest, MovesWithinTheParentsClientArea) {
 TEST(FindMenuItemTest, ExactTextOfTopLevelItemsOnly) {
     CMenu sub, menu, empty, noMenu;
     ASSERT_TRUE(sub.CreatePopupMenu());
-    sub.AppendMenu(MF_STRING, ID_A, "Zoom");
+    sub.AppendMenu(MF_STRING, ID_A, _T("Zoom"));
     ASSERT_TRUE(menu.CreateMenu());
-    menu.AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(sub.Detach()), "&File");
+    menu.AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(sub.Detach()), _T("&File"));
     menu.AppendMenu(MF_SEPARATOR);
-    menu.AppendMenu(MF_STRING, ID_B, "&Edit");
-    menu.AppendMenu(MF_STRING, ID_C, "Edit");
-    menu.AppendMenu(MF_STRING, ID_C + 1, "&Edit");
+    menu.AppendMenu(MF_STRING, ID_B, _T("&Edit"));
+    menu.AppendMenu(MF_STRING, ID_C, _T("Edit"));
+    menu.AppendMenu(MF_STRING, ID_C + 1, _T("&Edit"));
     ASSERT_TRUE(empty.CreateMenu());
 
-    EXPECT_EQ(0, rvFindMenuItem(&menu, "&File"));
-    EXPECT_EQ(2, rvFindMenuItem(&menu, "&Edit"));
-    EXPECT_EQ(3, rvFindMenuItem(&menu, "Edit"));
-    for (LPCTSTR lpsz : {"File", "&edit", "Zoom", "", static_cast<LPCTSTR>(NULL)})
-        EXPECT_EQ(-1, rvFindMenuItem(&menu, lpsz)) << (lpsz ? lpsz : "NULL");
-    EXPECT_EQ(-1, rvFindMenuItem(&empty, "&File"));
-    EXPECT_EQ(-1, rvFindMenuItem(&noMenu, "&File"));
-    EXPECT_EQ(-1, rvFindMenuItem(NULL, "&File"));
+    EXPECT_EQ(0, rvFindMenuItem(&menu, _T("&File")));
+    EXPECT_EQ(2, rvFindMenuItem(&menu, _T("&Edit")));
+    EXPECT_EQ(3, rvFindMenuItem(&menu, _T("Edit")));
+    for (LPCTSTR lpsz : {_T("File"), _T("&edit"), _T("Zoom"), _T(""), static_cast<LPCTSTR>(NULL)})
+        EXPECT_EQ(-1, rvFindMenuItem(&menu, lpsz)) << (lpsz ? lpsz : _T("NULL"));
+    EXPECT_EQ(-1, rvFindMenuItem(&empty, _T("&File")));
+    EXPECT_EQ(-1, rvFindMenuItem(&noMenu, _T("&File")));
+    EXPECT_EQ(-1, rvFindMenuItem(NULL, _T("&File")));
 }
 
 } // namespace

@@ -16,13 +16,13 @@ public:
 };
 
 WNDPROC WindowProcOf(HWND hWnd) {
-    return reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(hWnd, GWLP_WNDPROC));
+    return reinterpret_cast<WNDPROC>(::GetWindowLongPtr(hWnd, GWLP_WNDPROC));
 }
 
 TEST(HookHighTest, TheSavedProcedureAboveFourGiBStaysWhole) {
     // The system's edit procedure: Wine's user32 lies above 4 GiB on x64.
-    const HWND hEdit = ::CreateWindowExA(0, "EDIT", "", WS_POPUP, 0, 0, 50, 20, NULL, NULL,
-                                         ::GetModuleHandleA(NULL), NULL);
+    const HWND hEdit = ::CreateWindowEx(0, _T("EDIT"), _T(""), WS_POPUP, 0, 0, 50, 20, NULL, NULL,
+                                        ::GetModuleHandle(NULL), NULL);
     ASSERT_NE(hEdit, HWND(NULL));
     CWnd wnd;
     wnd.Attach(hEdit);
@@ -39,10 +39,10 @@ TEST(HookHighTest, TheSavedProcedureAboveFourGiBStaysWhole) {
     EXPECT_EQ(own, first->Saved());
     EXPECT_EQ(own, second->Saved());
     // The text is kept by the edit's own procedure, behind both hooks.
-    ::SetWindowTextA(hEdit, "through");
-    char text[16] = "";
-    ::GetWindowTextA(hEdit, text, sizeof text);
-    EXPECT_STREQ("through", text);
+    ::SetWindowText(hEdit, _T("through"));
+    TCHAR text[16] = _T("");
+    ::GetWindowText(hEdit, text, 16);
+    EXPECT_STREQ(_T("through"), text);
 
     first->HookWindow(NULL);
     second->HookWindow(NULL);

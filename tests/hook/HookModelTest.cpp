@@ -46,7 +46,7 @@ void Note(UINT msg, const std::string& who) {
 }
 
 std::string WindowName(HWND hWnd) {
-    return std::string("W") + char(::GetWindowLongPtrA(hWnd, GWLP_USERDATA));
+    return std::string("W") + char(::GetWindowLongPtr(hWnd, GWLP_USERDATA));
 }
 
 LRESULT ProbeAnswer(WPARAM wParam, LPARAM lParam) {
@@ -57,7 +57,7 @@ LRESULT CALLBACK OwnProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     Note(msg, WindowName(hWnd));
     if (msg == WM_PROBE)
         return ProbeAnswer(wParam, lParam);
-    return ::DefWindowProcA(hWnd, msg, wParam, lParam);
+    return ::DefWindowProc(hWnd, msg, wParam, lParam);
 }
 
 // Other code subclassing a window plainly: installed on top, it passes every
@@ -70,15 +70,15 @@ std::string ForeignName(int k) {
 
 template <int K> LRESULT CALLBACK ForeignProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     Note(msg, ForeignName(K));
-    return ::CallWindowProcA(g_found[K][hWnd], hWnd, msg, wParam, lParam);
+    return ::CallWindowProc(g_found[K][hWnd], hWnd, msg, wParam, lParam);
 }
 
 const WNDPROC kForeignProcs[kForeign] = {ForeignProc<0>, ForeignProc<1>};
 
 // A window of our own class in slot `slot`.
 struct Window : OwnWindow {
-    explicit Window(int slot) : OwnWindow("HookModelWindow", OwnProc) {
-        ::SetWindowLongPtrA(m_hWnd, GWLP_USERDATA, '0' + slot);
+    explicit Window(int slot) : OwnWindow(_T("HookModelWindow"), OwnProc) {
+        ::SetWindowLongPtr(m_hWnd, GWLP_USERDATA, '0' + slot);
     }
 };
 
@@ -245,7 +245,7 @@ private:
             if (std::find(layers.begin(), layers.end(), k) != layers.end())
                 continue;
             const HWND hWnd = m_windows[w]->m_hWnd;
-            g_found[k][hWnd] = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(
+            g_found[k][hWnd] = reinterpret_cast<WNDPROC>(::SetWindowLongPtr(
                 hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(kForeignProcs[k])));
             layers.insert(layers.begin(), k);
             return;
@@ -257,8 +257,8 @@ private:
         if (layers.empty() || layers.front() == kShared)
             return;
         const HWND hWnd = m_windows[w]->m_hWnd;
-        ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC,
-                            reinterpret_cast<LONG_PTR>(g_found[layers.front()][hWnd]));
+        ::SetWindowLongPtr(hWnd, GWLP_WNDPROC,
+                           reinterpret_cast<LONG_PTR>(g_found[layers.front()][hWnd]));
         layers.erase(layers.begin());
     }
 
@@ -312,7 +312,7 @@ private:
         const MSG& cur = AfxGetThreadState()->m_lastSentMsg;
         const MSG before = cur;
         g_log.clear();
-        const LRESULT result = ::SendMessageA(m_windows[w]->m_hWnd, WM_PROBE, wParam, lParam);
+        const LRESULT result = ::SendMessage(m_windows[w]->m_hWnd, WM_PROBE, wParam, lParam);
         std::ostringstream out;
         if (g_log != expected.first || result != expected.second)
             out << "probe W" << w << " went '" << g_log << "' answering " << result

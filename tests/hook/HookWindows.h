@@ -8,14 +8,14 @@
 
 class OwnWindow {
 public:
-    OwnWindow(const char* lpszClass, WNDPROC pfnProc) {
-        WNDCLASSA wc = {};
+    OwnWindow(LPCTSTR lpszClass, WNDPROC pfnProc) {
+        WNDCLASS wc = {};
         wc.lpfnWndProc = pfnProc;
-        wc.hInstance = ::GetModuleHandleA(NULL);
+        wc.hInstance = ::GetModuleHandle(NULL);
         wc.lpszClassName = lpszClass;
-        ::RegisterClassA(&wc); // refused once the class exists, which is as good
-        m_hWnd = ::CreateWindowExA(0, lpszClass, "", WS_POPUP, 0, 0, 100, 100, NULL, NULL,
-                                   wc.hInstance, NULL);
+        ::RegisterClass(&wc); // refused once the class exists, which is as good
+        m_hWnd = ::CreateWindowEx(0, lpszClass, _T(""), WS_POPUP, 0, 0, 100, 100, NULL, NULL,
+                                  wc.hInstance, NULL);
         EXPECT_NE(m_hWnd, HWND(NULL));
         m_wnd.Attach(m_hWnd);
     }
@@ -25,7 +25,7 @@ public:
         m_wnd.Detach();
     }
     WNDPROC Proc() const {
-        return reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC));
+        return reinterpret_cast<WNDPROC>(::GetWindowLongPtr(m_hWnd, GWLP_WNDPROC));
     }
 
     HWND m_hWnd;

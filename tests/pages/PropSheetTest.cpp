@@ -30,11 +30,11 @@ class PropSheetTest : public ::testing::Test {
 protected:
     // The host dialog is a visible child of a hidden top-level window.
     void SetUp() override {
-        ASSERT_TRUE(host.CreateEx(0, "STATIC", "", WS_POPUP, 0, 0, 600, 500, NULL, NULL));
+        ASSERT_TRUE(host.CreateEx(0, _T("STATIC"), _T(""), WS_POPUP, 0, 0, 600, 500, NULL, NULL));
         ASSERT_TRUE(dlg.Create(IDD_SHEET_HOST, &host));
         ASSERT_TRUE(sheet.SubclassDlgItem(IDC_TAB, &dlg));
         sheet.SetParent(&dlg, IDC_PLACEHOLDER);
-        sheet.AddPage(&a, IDD_PAGE_A, "A");
+        sheet.AddPage(&a, IDD_PAGE_A, _T("A"));
     }
     void TearDown() override { host.DestroyWindow(); }
 
@@ -72,15 +72,15 @@ TEST_F(PropSheetTest, FirstPageShownAtOnceOverThePlaceholder) {
     EXPECT_EQ(hA, a.m_hWnd);
 
     // Later pages only add tabs.
-    sheet.AddPage(&b, IDD_PAGE_B, "B");
+    sheet.AddPage(&b, IDD_PAGE_B, _T("B"));
     EXPECT_EQ(2, sheet.GetItemCount());
     EXPECT_EQ(nullptr, b.m_hWnd);
     EXPECT_EQ(&a, sheet.GetCurPage());
 }
 
 TEST_F(PropSheetTest, SelectionShowsOnePageAndDeactivatesTheOthers) {
-    sheet.AddPage(&b, IDD_PAGE_B, "B");
-    sheet.AddPage(&c, IDD_PAGE_C, "C");
+    sheet.AddPage(&b, IDD_PAGE_B, _T("B"));
+    sheet.AddPage(&c, IDD_PAGE_C, _T("C"));
     Select(2);
     EXPECT_NE(nullptr, c.GetDlgItem(IDC_MARK_C));
     EXPECT_TRUE(Visible(c));
@@ -91,12 +91,12 @@ TEST_F(PropSheetTest, SelectionShowsOnePageAndDeactivatesTheOthers) {
     EXPECT_EQ(1, a.nKills);
     EXPECT_EQ(1, b.nKills);
     EXPECT_EQ(nullptr, b.m_hWnd);
-    EXPECT_STREQ("CRVPropertyPage", sheet.GetActivePageClassName());
+    EXPECT_STREQ(_T("CRVPropertyPage"), sheet.GetActivePageClassName());
 
     Select(0);
     EXPECT_TRUE(Visible(a));
     EXPECT_FALSE(Visible(c));
-    EXPECT_STREQ("CCountingPage", sheet.GetActivePageClassName());
+    EXPECT_STREQ(_T("CCountingPage"), sheet.GetActivePageClassName());
     sheet.ShowCurPageContents(-1);
     sheet.ShowCurPageContents(3);
     EXPECT_EQ(&a, sheet.GetCurPage());
@@ -113,9 +113,9 @@ TEST_F(PropSheetTest, SelectionShowsOnePageAndDeactivatesTheOthers) {
 
 TEST_F(PropSheetTest, TwentyPagesAtMost) {
     CRVPropertyPage pages[20];
-    sheet.AddPage(NULL, IDD_PAGE_B, "null");
+    sheet.AddPage(NULL, IDD_PAGE_B, _T("null"));
     for (CRVPropertyPage& page : pages)
-        sheet.AddPage(&page, IDD_PAGE_B, "p");
+        sheet.AddPage(&page, IDD_PAGE_B, _T("p"));
     EXPECT_EQ(20, sheet.GetPageCount());
     EXPECT_EQ(20, sheet.GetItemCount());
     EXPECT_EQ(-1, sheet.FindPage(&pages[19]));
@@ -127,8 +127,8 @@ TEST_F(PropSheetTest, TwentyPagesAtMost) {
 
 TEST_F(PropSheetTest, RemovedPagesLeaveTheirTemplatesBehind) {
     std::unique_ptr<CRVPropertyPage> pC(new CRVPropertyPage);
-    sheet.AddPage(&b, IDD_PAGE_B, "B");
-    sheet.AddPage(pC.get(), IDD_PAGE_C, "C");
+    sheet.AddPage(&b, IDD_PAGE_B, _T("B"));
+    sheet.AddPage(pC.get(), IDD_PAGE_C, _T("C"));
     sheet.RemovePage(1);
     EXPECT_EQ(2, sheet.GetItemCount());
     EXPECT_EQ(1, sheet.FindPage(pC.get()));
@@ -148,7 +148,7 @@ TEST_F(PropSheetTest, RemovedPagesLeaveTheirTemplatesBehind) {
     sheet.RemoveAll();
     EXPECT_EQ(0, sheet.GetItemCount());
     EXPECT_TRUE(Visible(a));
-    sheet.AddPage(&b, IDD_PAGE_B, "B");
+    sheet.AddPage(&b, IDD_PAGE_B, _T("B"));
     EXPECT_TRUE(Visible(b));
     EXPECT_EQ(1, b.IsActivePage());
 }
@@ -161,18 +161,18 @@ TEST_F(PropSheetTest, WithoutPlaceholderThePageTakesTheDisplayArea) {
     sheet.ClientToScreen(rcTab);
     EXPECT_GE(rcDisplay.top, rcTab.bottom);
     sheet.SetParent(&dlg, IDD_MISSING);
-    sheet.AddPage(&b, IDD_PAGE_B, "B");
+    sheet.AddPage(&b, IDD_PAGE_B, _T("B"));
     Select(1);
     EXPECT_EQ(rcDisplay, ScreenRect(b));
     sheet.SetParent(NULL, 0);
-    sheet.AddPage(&c, IDD_PAGE_C, "C");
+    sheet.AddPage(&c, IDD_PAGE_C, _T("C"));
     Select(2);
     EXPECT_EQ(rcDisplay, ScreenRect(c));
 
     // A sheet without a window makes no page window and activates nothing.
     CRVPropSheet bare;
     CCountingPage page;
-    bare.AddPage(&page, IDD_PAGE_A, "A");
+    bare.AddPage(&page, IDD_PAGE_A, _T("A"));
     EXPECT_EQ(nullptr, page.m_hWnd);
     EXPECT_EQ(0, page.IsActivePage());
     // Once it has one, the page is made when shown.

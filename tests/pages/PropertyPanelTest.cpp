@@ -90,10 +90,12 @@ TEST_F(PropertyPanelTest, ClickExpandsAndCollapses) {
     Build({IDD_PANEL_PAGE, IDD_PANEL_PAGE, IDD_PANEL_PAGE});
     // The host's sign and title controls inside pane 0.
     CWnd sign, title;
-    ASSERT_TRUE(sign.Create("STATIC", "", WS_CHILD, CRect(0, 0, 8, 8), P(0), Pane::kSignId));
-    ASSERT_TRUE(title.Create("STATIC", "", WS_CHILD, CRect(9, 0, 60, 8), P(0), Pane::kTitleId));
-    P(0)->SetTitle("Colour");
-    EXPECT_STREQ("Colour", WindowText(title));
+    ASSERT_TRUE(
+        sign.Create(_T("STATIC"), _T(""), WS_CHILD, CRect(0, 0, 8, 8), P(0), Pane::kSignId));
+    ASSERT_TRUE(
+        title.Create(_T("STATIC"), _T(""), WS_CHILD, CRect(9, 0, 60, 8), P(0), Pane::kTitleId));
+    P(0)->SetTitle(_T("Colour"));
+    EXPECT_STREQ(_T("Colour"), WindowText(title));
 
     Click(P(0));
     CRVPropertyPage* pPage = P(0)->GetPage();
@@ -106,13 +108,13 @@ TEST_F(PropertyPanelTest, ClickExpandsAndCollapses) {
     EXPECT_EQ(CPoint(0, 45), rcPage.TopLeft()); // the page keeps its own left
     EXPECT_EQ(CRect(10, 45 + h, 237, 70 + h), InView(P(1)));
     EXPECT_EQ(CRect(10, 70 + h, 237, 95 + h), InView(P(2)));
-    EXPECT_STREQ("-", WindowText(sign));
+    EXPECT_STREQ(_T("-"), WindowText(sign));
 
     Click(P(0));
     EXPECT_FALSE(P(0)->IsExpanded() || Visible(*pPage));
     EXPECT_EQ(CRect(10, 45, 237, 70), InView(P(1)));
     EXPECT_EQ(CRect(10, 70, 237, 95), InView(P(2)));
-    EXPECT_STREQ("+", WindowText(sign));
+    EXPECT_STREQ(_T("+"), WindowText(sign));
 
     // The last pane has nothing below it to move.
     Click(P(2));

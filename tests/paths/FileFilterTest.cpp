@@ -25,15 +25,15 @@ TEST(FileFilter, EntriesAndTheirSpans) {
     EXPECT_EQ("0,-1", Span("A|*.a||B|*.b|", 1)) << "a double bar ends the list";
     EXPECT_EQ("0,-1", Span("A|*.a", 0)) << "an unclosed entry is no entry";
     EXPECT_EQ("0,-1", Span("", 0));
-    EXPECT_STREQ("B|*.b", FileFilter(CString(kThree)).GetFilter(1));
-    EXPECT_STREQ("", FileFilter(CString("A|*|B|*.b||")).GetFilter(0)) << "too short";
+    EXPECT_STREQ(_T("B|*.b"), FileFilter(CString(kThree)).GetFilter(1));
+    EXPECT_STREQ(_T(""), FileFilter(CString(_T("A|*|B|*.b||"))).GetFilter(0)) << _T("too short");
 }
 
 TEST(FileFilter, FindExtensionLowerCasesOnlyTheArgument) {
     const FileFilter three = CString(kThree);
     CString ext = ".B";
     EXPECT_EQ(1, three.FindExtension(ext));
-    EXPECT_STREQ(".b", ext);
+    EXPECT_STREQ(_T(".b"), ext);
     ext = ".x";
     EXPECT_EQ(-1, three.FindExtension(ext));
     ext = ".txt";
@@ -46,15 +46,15 @@ TEST(FileFilter, FindExtensionLowerCasesOnlyTheArgument) {
 TEST(FileFilter, MoveToTopKeepsTheOtherEntriesInOrder) {
     FileFilter filter = CString(kThree);
     filter.MoveToTop(1);
-    EXPECT_STREQ("B|*.b|A|*.a|C|*.c||", filter);
+    EXPECT_STREQ(_T("B|*.b|A|*.a|C|*.c||"), filter);
     for (int i : {0, 3}) {
         filter = FileFilter(CString(kThree));
         filter.MoveToTop(i);
-        EXPECT_STREQ(kThree, filter) << i;
+        EXPECT_STREQ(CString(kThree), filter) << i;
     }
     CString ext = "*.C";
     filter.MoveToTop(ext);
-    EXPECT_STREQ("C|*.c|A|*.a|B|*.b||", filter);
+    EXPECT_STREQ(_T("C|*.c|A|*.a|B|*.b||"), filter);
     filter.MoveToTop(ext);
-    EXPECT_STREQ("C|*.c|A|*.a|B|*.b||", filter);
+    EXPECT_STREQ(_T("C|*.c|A|*.a|B|*.b||"), filter);
 }

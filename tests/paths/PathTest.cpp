@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <Checks.h>
 #include <Path.h>
 #include <TempFolder.h>
 
@@ -11,14 +12,17 @@
 namespace {
 
 #ifdef _WIN32
-const char kSep = '\\';
+const TCHAR kSep = _T('\\');
 #else
-const char kSep = '/';
+const TCHAR kSep = _T('/');
 #endif
 
 std::string Slashed(std::string path) {
     std::replace(path.begin(), path.end(), '\\', '/');
     return path;
+}
+std::string Slashed(const CString& path) {
+    return Slashed(Str(path));
 }
 
 CString Repeated(const char* component, int count) {
@@ -41,23 +45,23 @@ TEST(Path, SplittingAndNameParts) {
     EXPECT_EQ(3, Path::SplitLastFolder("abc", first, rest));
     EXPECT_EQ("abc|", first + "|" + rest);
 
-    EXPECT_STREQ("b.txt", Path::SplitGetFileNameExt("c:\\a/b.txt"));
-    EXPECT_STREQ("b.tar", Path::SplitGetFileName("c:\\a\\b.tar.gz"));
-    EXPECT_STREQ("", Path::SplitGetFileName("c:\\a\\readme"));
-    EXPECT_STREQ("c:", Path::SplitGetPath("c:\\"));
-    EXPECT_STREQ("c:\\a", Path::SplitGetPath("c:\\a\\b.txt"));
-    EXPECT_STREQ("", Path::SplitGetPath("b.txt"));
+    EXPECT_STREQ(_T("b.txt"), Path::SplitGetFileNameExt(_T("c:\\a/b.txt")));
+    EXPECT_STREQ(_T("b.tar"), Path::SplitGetFileName(_T("c:\\a\\b.tar.gz")));
+    EXPECT_STREQ(_T(""), Path::SplitGetFileName(_T("c:\\a\\readme")));
+    EXPECT_STREQ(_T("c:"), Path::SplitGetPath(_T("c:\\")));
+    EXPECT_STREQ(_T("c:\\a"), Path::SplitGetPath(_T("c:\\a\\b.txt")));
+    EXPECT_STREQ(_T(""), Path::SplitGetPath(_T("b.txt")));
     CString path = "c:\\a.d\\file.txt";
     EXPECT_TRUE(Path::ChangeExtension(path, NULL));
-    EXPECT_TRUE(Path::ChangeExtension(path, "txt")) << "the last dot anywhere counts";
-    EXPECT_STREQ("c:\\a.txt", path);
+    EXPECT_TRUE(Path::ChangeExtension(path, _T("txt"))) << "the last dot anywhere counts";
+    EXPECT_STREQ(_T("c:\\a.txt"), path);
     path = "a\\b";
-    EXPECT_FALSE(Path::ChangeExtension(path, "txt"));
+    EXPECT_FALSE(Path::ChangeExtension(path, _T("txt")));
     EXPECT_EQ(-1, Path::MakeSlashesBack(path));
-    EXPECT_STREQ("a\\b", path);
+    EXPECT_STREQ(_T("a\\b"), path);
     path = "a/b/c";
     EXPECT_EQ(1, Path::MakeSlashesBack(path));
-    EXPECT_STREQ("a\\b\\c", path);
+    EXPECT_STREQ(_T("a\\b\\c"), path);
     path.Empty();
     EXPECT_EQ(-1, Path::MakeSlashesBack(path));
 
@@ -89,7 +93,7 @@ TEST(Path, AliasWildcards) {
     for (const auto& c : cases) {
         CString name = c.name;
         EXPECT_EQ(c.number, Path::AliasToWildCard(name)) << c.name;
-        EXPECT_STREQ(c.after, name) << c.name;
+        EXPECT_STREQ(CString(c.after), name) << c.name;
     }
 }
 
@@ -112,42 +116,42 @@ TEST(Path, RelativePaths) {
         {"c:\\x\\y", "", "c:\\x\\y"},
     };
     for (const auto& c : cases)
-        EXPECT_STREQ(c.relative, rvGetRelativePath(c.target, c.base))
-            << c.target << " from " << c.base;
+        EXPECT_STREQ(CString(c.relative), rvGetRelativePath(c.target, c.base))
+            << c.target << _T(" from ") << c.base;
 }
 
 TEST(Path, AliasToPath) {
     CString path = "C:/PROGRA~2/x";
-    EXPECT_STREQ("C:\\PROGRA~2\\x", Path::AliasToPath(path));
-    EXPECT_STREQ("C:\\PROGRA~2\\x", path);
+    EXPECT_STREQ(_T("C:\\PROGRA~2\\x"), Path::AliasToPath(path));
+    EXPECT_STREQ(_T("C:\\PROGRA~2\\x"), path);
     path = "C:\\DATA~-12\\dir\\";
-    EXPECT_STREQ("C:\\DATA~-12\\dir", Path::AliasToPath(path));
+    EXPECT_STREQ(_T("C:\\DATA~-12\\dir"), Path::AliasToPath(path));
     path = Repeated("a", 100);
     EXPECT_EQ(path, Path::AliasToPath(path));
     path = Repeated("a", 101);
-    EXPECT_STREQ("", Path::AliasToPath(path));
+    EXPECT_STREQ(_T(""), Path::AliasToPath(path));
 
     // The alias's stem is in upper case, as the file system makes it, so that
     // the wildcard matches whether names compare with case or without.
     TempFolder temp;
     temp.MakeFolder("LONGER name/Sub");
     temp.MakeFolder("Other");
-    path = (temp / "LONGER~1" + kSep + "Sub" + kSep + "f.txt").c_str();
+    path = (temp / "LONGER~1" + kSep + _T("Sub") + kSep + _T("f.txt")).c_str();
     EXPECT_EQ(Slashed((temp.Path() / "LONGER name" / "Sub" / "f.txt").string()),
-              Slashed(Path::AliasToPath(path).GetString()));
+              Slashed(Path::AliasToPath(path)));
 
     // A negative number makes no alias: the name is kept as written and the
     // walk goes on to resolve what follows.
     temp.MakeFolder("DATA~-12/LONGER name");
-    path = (temp / "DATA~-12" + kSep + "LONGER~1").c_str();
+    path = (temp / "DATA~-12" + kSep + _T("LONGER~1")).c_str();
     EXPECT_EQ(Slashed((temp.Path() / "DATA~-12" / "LONGER name").string()),
-              Slashed(Path::AliasToPath(path).GetString()));
+              Slashed(Path::AliasToPath(path)));
 
     // An alias that names no entry leaves the path as it was.
     for (const char* alias : {"MISSIN~1", "LONGER~0"}) {
-        const std::string given = Slashed(temp / alias + kSep + "x");
-        path = given.c_str();
-        EXPECT_EQ(given, Slashed(Path::AliasToPath(path).GetString())) << alias;
+        path = (temp / alias + kSep + _T("x")).c_str();
+        const std::string given = Slashed(path);
+        EXPECT_EQ(given, Slashed(Path::AliasToPath(path))) << alias;
     }
 }
 
@@ -155,12 +159,12 @@ TEST(Path, GetFileCountsEntriesWithoutDots) {
     TempFolder temp;
     temp.MakeFolder("sub");
     temp.Write("a.txt", "a");
-    const CString folder = (temp.Path().string() + kSep).c_str();
-    EXPECT_STREQ("", Path::GetFile(folder, "", 1));
-    EXPECT_STREQ("*.txt", Path::GetFile(folder, "*.txt", 0));
+    const CString folder = CString(temp.Path().string().c_str()) + kSep;
+    EXPECT_STREQ(_T(""), Path::GetFile(folder, _T(""), 1));
+    EXPECT_STREQ(_T("*.txt"), Path::GetFile(folder, _T("*.txt"), 0));
     std::vector<std::string> names;
     for (int n = 1; n <= 3; ++n)
-        names.push_back(Path::SplitGetFileNameExt(Path::GetFile(folder, "*", n)).GetString());
+        names.push_back(Str(Path::SplitGetFileNameExt(Path::GetFile(folder, _T("*"), n))));
     std::sort(names.begin(), names.end());
     EXPECT_EQ((std::vector<std::string>{"", "a.txt", "sub"}), names);
 }
@@ -176,7 +180,7 @@ TEST(Path, CreateDir) {
     EXPECT_TRUE(Path::CreateDir(path));
     path = "a/b/c/";
     EXPECT_TRUE(Path::CreateDir(path)) << "existing folders are kept";
-    EXPECT_STREQ("a\\b\\c\\", path);
+    EXPECT_STREQ(_T("a\\b\\c\\"), path);
     EXPECT_TRUE(std::filesystem::is_directory(temp.Path() / "a" / "b" / "c"));
     path = "file\\sub";
     EXPECT_FALSE(Path::CreateDir(path)) << "a file stands in the way";
@@ -188,7 +192,7 @@ TEST(Path, CreateDir) {
 
 #ifdef _WIN32
     // A drive is neither tested nor created.
-    path = (temp / "d1" + "\\d2").c_str();
+    path = (temp / "d1" + _T("\\d2")).c_str();
     ASSERT_TRUE(Path::IsValidPath(path));
     EXPECT_TRUE(Path::CreateDir(path));
     EXPECT_TRUE(std::filesystem::is_directory(temp.Path() / "d1" / "d2"));

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <Checks.h>
 #include <RVFileFind.h>
 #include <TempFolder.h>
 
@@ -21,14 +22,14 @@ protected:
             m_folder.Write(name, name);
         m_folder.MakeFolder("sub");
         CFileFind base;
-        BOOL more = base.FindFile(Entry("*.*").c_str());
+        BOOL more = base.FindFile(Entry("*.*"));
         while (more) {
             more = base.FindNextFile();
-            m_order.push_back(base.GetFileName().GetString());
+            m_order.push_back(Str(base.GetFileName()));
         }
     }
 
-    std::string Entry(const std::string& name) const { return m_folder / name; }
+    CString Entry(const std::string& name) const { return (m_folder / name).c_str(); }
 
     // The entries from the next step on, up to the step that answers 0.
     static Names Steps(RVFileFind& finder) {
@@ -36,7 +37,7 @@ protected:
         BOOL more = TRUE;
         while (more && names.size() < 100) {
             more = finder.FindNextFile();
-            names.push_back(finder.GetFileName().GetString());
+            names.push_back(Str(finder.GetFileName()));
         }
         return names;
     }
@@ -58,11 +59,11 @@ TEST_F(RVFileFindTest, StartsAtAFileAndFollowsTheFolderOrder) {
     ASSERT_EQ(7u, m_order.size());
     for (const char* name : {"a.txt", "b.txt", "c.txt", "d.txt"}) {
         RVFileFind finder;
-        ASSERT_TRUE(finder.FindFile(Entry(name).c_str())) << name;
+        ASSERT_TRUE(finder.FindFile(Entry(name))) << name;
         EXPECT_EQ(Stretch(name, m_order.back()), Steps(finder)) << name;
 
         RVFileFind literal;
-        ASSERT_TRUE(literal.FindFile2(Entry(name).c_str(), true)) << name;
+        ASSERT_TRUE(literal.FindFile2(Entry(name), true)) << name;
         EXPECT_EQ(name, Steps(literal).front());
     }
 }
@@ -72,7 +73,7 @@ TEST_F(RVFileFindTest, EndsAtTheLastFile) {
     std::copy_if(m_order.begin(), m_order.end(), std::back_inserter(files),
                  [](const std::string& name) { return name.find(".txt") != std::string::npos; });
     RVFileFind finder;
-    ASSERT_TRUE(finder.FindFile(Entry(files[0]).c_str()));
+    ASSERT_TRUE(finder.FindFile(Entry(files[0])));
     finder.SetLastFile(files[2].c_str());
     EXPECT_EQ(Stretch(files[0], files[2]), Steps(finder));
 }
@@ -80,10 +81,10 @@ TEST_F(RVFileFindTest, EndsAtTheLastFile) {
 TEST_F(RVFileFindTest, StartFileIsAnExistingFileOfExactlyThatName) {
     RVFileFind finder;
     for (const char* name : {"sub", "B.TXT", "missing.txt"})
-        EXPECT_FALSE(finder.FindFile(Entry(name).c_str())) << name;
-    EXPECT_FALSE(finder.FindFile2(Entry("*.txt").c_str(), false)) << "compared literally";
+        EXPECT_FALSE(finder.FindFile(Entry(name))) << name;
+    EXPECT_FALSE(finder.FindFile2(Entry("*.txt"), false)) << "compared literally";
 
-    ASSERT_TRUE(finder.FindFile(Entry("*.txt").c_str())) << "an ordinary wildcard search";
+    ASSERT_TRUE(finder.FindFile(Entry("*.txt"))) << "an ordinary wildcard search";
     Names names = Steps(finder);
     std::sort(names.begin(), names.end());
     EXPECT_EQ((Names{"a.txt", "b.txt", "c.txt", "d.txt"}), names);
@@ -93,7 +94,7 @@ TEST_F(RVFileFindTest, NameWithoutFolderIsLookedForInTheCurrentFolder) {
     const auto previous = std::filesystem::current_path();
     std::filesystem::current_path(m_folder.Path());
     RVFileFind finder;
-    const BOOL found = finder.FindFile("c.txt");
+    const BOOL found = finder.FindFile(_T("c.txt"));
     const Names names = Steps(finder);
     std::filesystem::current_path(previous);
     ASSERT_TRUE(found);

@@ -10,6 +10,7 @@
 #include <dovuv32Res.h>
 #include <rvNumeric.h>
 
+#include "Checks.h"
 #include "GuiCounts.h"
 #include "TestApp.h"
 
@@ -48,9 +49,9 @@ int PickFrom(std::mt19937& rng, int n) {
 }
 
 std::string RealNumberPrompt() {
-    TCHAR text[512] = "";
+    TCHAR text[512] = _T("");
     AfxLoadString(AFX_IDP_PARSE_REAL, text, 512);
-    return text;
+    return Str(CString(text));
 }
 
 // The sample dialog with its controls in reach.
@@ -230,7 +231,7 @@ private:
             for (char c : text)
                 edit.SendMessage(WM_CHAR, static_cast<unsigned char>(c), 1);
         } else {
-            edit.SetWindowText(text.c_str());
+            edit.SetWindowText(CString(text.c_str()));
         }
         if (Pick(2) == 0) {
             m_event += ", leave";

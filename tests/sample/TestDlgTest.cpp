@@ -36,8 +36,8 @@ TEST_F(TestDlgTest, StartsWithTheSliderOnTheFirstEdit) {
     EXPECT_DOUBLE_EQ(10.0, hi);
     EXPECT_DOUBLE_EQ(2.0, pSlider->GetVal());
     EXPECT_EQ(pSlider->ValToPosn(2.0), pSlider->GetPos());
-    EXPECT_STREQ("2.0000", Text(IDC_SAMPLE_EDIT));
-    EXPECT_STREQ("10.000", Text(CSliderDyna::kMaxLabelId));
+    EXPECT_STREQ(_T("2.0000"), Text(IDC_SAMPLE_EDIT));
+    EXPECT_STREQ(_T("10.000"), Text(CSliderDyna::kMaxLabelId));
 }
 
 } // namespace

@@ -218,7 +218,7 @@ public:
 void UsePages(CRVPropSheet& sheet, CRVPropertyPage* pPage, CWnd* pHost) {
     CRVPropertyPage plain;
     sheet.SetParent(pHost, 1010u);
-    sheet.AddPage(pPage, 1001u, "Page");
+    sheet.AddPage(pPage, 1001u, _T("Page"));
     sheet.ShowCurPageContents(
         sheet.CreatePage(plain.IsActivePage() + pPage->OnSetActive() + pPage->OnKillActive()));
     sheet.RemovePage(sheet.RemovePage(pPage));
@@ -252,7 +252,7 @@ void UsePanel(PropertyPanel& panel, CFormView* pView, CRVPropertyPage* pPage) {
     CRect rect(0, 0, 227, 25);
     const UINT nHeight = Pane::Construct(pPage)->Create(&panel, pView, rect, panel.IsInitExOK());
     pPane->GetPage()->UpdatePage();
-    pPane->SetTitle("Title");
+    pPane->SetTitle(_T("Title"));
     pPane->DisplayTitle();
     pPane->Show(pPane->IsExpanded() && pPane->IsVisible() && pPane->CanExpand());
     pPane->Shift(static_cast<int>(nHeight));
@@ -268,12 +268,19 @@ public:
     ~CHostTemplates() override {}
 };
 
+// The library's DLL, named for the character set.
+#ifdef _UNICODE
+const TCHAR kLibrary[] = _T("dovuv32u.dll");
+#else
+const TCHAR kLibrary[] = _T("dovuv32.dll");
+#endif
+
 bool UseTemplates() {
     ResTemplMngr manager;
     ResTemplMngr copy(manager);
     copy = manager;
     RECT rect;
-    DLGTEMPLATE* pTemplate = ResTemplMngr::LoadDlgTempl("dovuv32.dll", 1030u);
+    DLGTEMPLATE* pTemplate = ResTemplMngr::LoadDlgTempl(kLibrary, 1030u);
     return pTemplate != NULL && ResTemplMngr::GetDlgTemplRectLogical(NULL, 1030u, rect) &&
            ResTemplMngr::GetDlgTemplRect(NULL, 1030u, rect);
 }
@@ -304,7 +311,7 @@ void UseHelpers(StatusBox& box, CDC* pDC, CWnd* pWnd, CMenu* pMenu) {
     CDlgToolBar toolBar;
     box.SetMessageID(1u);
     CHostDC(pDC).FillGradient(CRect(0, 0, 4, 1), RGB(0, 190, 0), RGB(0, 255, 0));
-    rvMoveWindow(pWnd, pWnd->GetParent(), rvFindMenuItem(pMenu, "&File"), 10);
+    rvMoveWindow(pWnd, pWnd->GetParent(), rvFindMenuItem(pMenu, _T("&File")), 10);
 }
 
 } // namespace

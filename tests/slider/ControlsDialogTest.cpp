@@ -107,7 +107,7 @@ protected:
     // The dialog is a visible child of a hidden top-level window: its
     // controls behave as shown without a window on the screen.
     void Open(const Options& options = Options()) {
-        ASSERT_TRUE(host.CreateEx(0, "STATIC", "", WS_POPUP, 0, 0, 500, 400, NULL, NULL));
+        ASSERT_TRUE(host.CreateEx(0, _T("STATIC"), _T(""), WS_POPUP, 0, 0, 500, 400, NULL, NULL));
         dlg = new CControlsDlg(options);
         ASSERT_TRUE(dlg->Create(IDD_CONTROLS, &host));
         // The dialog gave its first edit the focus: start from a plain one.
@@ -172,7 +172,7 @@ TEST_F(ControlsDialogTest, EditSliderLoopRunsEndToEnd) {
 
     dlg->m_events.clear();
     Scroll(slider, WM_VSCROLL, TB_THUMBTRACK, 60);
-    EXPECT_STREQ("10.0000", Text(edit));
+    EXPECT_STREQ(_T("10.0000"), Text(edit));
     ASSERT_EQ(1u, dlg->m_events.size());
     EXPECT_EQ(WM_VSCROLL, dlg->m_events[0].message);
     EXPECT_EQ(MAKEWPARAM(TB_THUMBTRACK, 60), dlg->m_events[0].wParam);
@@ -180,7 +180,7 @@ TEST_F(ControlsDialogTest, EditSliderLoopRunsEndToEnd) {
     Scroll(slider, WM_VSCROLL, TB_THUMBTRACK, 5);
     EXPECT_EQ(-1, slider.GetFloatDir());
     EXPECT_EQ(60u, slider.GetTimerPeriod());
-    EXPECT_STREQ("10.0000", Text(edit)); // the ticks move the value, not the thumb
+    EXPECT_STREQ(_T("10.0000"), Text(edit)); // the ticks move the value, not the thumb
     Scroll(slider, WM_VSCROLL, TB_ENDTRACK);
     // The real timer ticks on after the thumb is let go.
     const DWORD start = ::GetTickCount();
@@ -196,7 +196,7 @@ TEST_F(ControlsDialogTest, EditSliderLoopRunsEndToEnd) {
         slider.SendMessage(WM_TIMER, CSliderDyna::kFloatTimerId);
     EXPECT_EQ(0u, slider.GetTimerPeriod());
     EXPECT_DOUBLE_EQ(-1.1, edit.GetVal());
-    EXPECT_STREQ("-1.1000", Text(edit));
+    EXPECT_STREQ(_T("-1.1000"), Text(edit));
     // Let go, the ticks (each forwarded), and the stop at the limit, which
     // the edit reports with its final value before the last tick goes on.
     std::vector<UINT> messages = dlg->Messages();
@@ -213,9 +213,9 @@ TEST_F(ControlsDialogTest, EditSliderLoopRunsEndToEnd) {
     Scroll(slider, WM_VSCROLL, TB_THUMBTRACK, 60);
     Scroll(slider, WM_VSCROLL, TB_ENDTRACK);
     dlg->m_events.clear();
-    Type(edit, "2000");
+    Type(edit, _T("2000"));
     Leave();
-    EXPECT_STREQ("1000.0000", Text(edit));
+    EXPECT_STREQ(_T("1000.0000"), Text(edit));
     EXPECT_DOUBLE_EQ(1000.0, slider.GetVal());
     EXPECT_EQ(slider.ValToPosn(1000.0), slider.GetPos());
     messages = dlg->Messages();
@@ -274,12 +274,12 @@ TEST_F(ControlsDialogTest, SetupChangesReachTheSlider) {
     CSliderDyna& slider = dlg->m_slider;
     edit.SetRange(-1, 1, true, true);
     edit.SetVal(1.5);
-    Type(edit, "-1.5"); // the focus makes it the slider's client
+    Type(edit, _T("-1.5")); // the focus makes it the slider's client
     Leave();
     EXPECT_SPAN(-2.0, -1.0, ValRange(slider));
     EXPECT_DOUBLE_EQ(-1.5, slider.GetVal());
     EXPECT_EQ(60, slider.GetPos());
-    EXPECT_STREQ("-2.000", slider.GetMinText());
+    EXPECT_STREQ(_T("-2.000"), slider.GetMinText());
 
     CRVEdit& plain = dlg->m_edit2;
     plain.SetFocus();
@@ -296,31 +296,31 @@ TEST_F(ControlsDialogTest, FocusLossCommitsUnlessDelayedOrHidden) {
     dlg->m_bLinkSlider = false; // a slider would show the value it follows
     CRVEdit& edit = dlg->m_edit1;
     edit.SetRange(0, 10);
-    Type(edit, "5");
+    Type(edit, _T("5"));
     Leave();
-    EXPECT_STREQ("5", Text(edit)); // inside the range: left as typed
+    EXPECT_STREQ(_T("5"), Text(edit)); // inside the range: left as typed
     EXPECT_DOUBLE_EQ(5.0, edit.GetVal());
 
-    Type(edit, "abc");
+    Type(edit, _T("abc"));
     Leave();
     ASSERT_EQ(1u, TestApp().prompts.size());
     EXPECT_EQ("Please enter a number.", TestApp().prompts[0].text);
     EXPECT_DOUBLE_EQ(0.0, edit.GetVal());
-    EXPECT_STREQ("abc", Text(edit));
+    EXPECT_STREQ(_T("abc"), Text(edit));
 
     edit.SetDelayValidation(true);
-    Type(edit, "7");
+    Type(edit, _T("7"));
     dlg->m_events.clear();
     Leave();
     EXPECT_DOUBLE_EQ(0.0, edit.GetVal());
     EXPECT_EQ(std::vector<UINT>({UINT(EN_KILLFOCUS)}), dlg->Messages());
-    Type(edit, "15");
+    Type(edit, _T("15"));
     edit.UpdateData(TRUE); // a host may commit itself
-    EXPECT_STREQ("10.0000", Text(edit));
+    EXPECT_STREQ(_T("10.0000"), Text(edit));
 
     // A hidden dialog hears of the change, but nothing is committed.
     edit.SetDelayValidation(false);
-    Type(edit, "8");
+    Type(edit, _T("8"));
     dlg->ShowWindow(SW_HIDE);
     dlg->m_events.clear();
     Leave();
@@ -333,14 +333,14 @@ TEST_F(ControlsDialogTest, TransientEditCommitsThenReturnsToZero) {
     Open();
     CRVEditTransient& edit = dlg->m_transient;
     edit.SetRange(-100, 100);
-    Type(edit, "5");
+    Type(edit, _T("5"));
     dlg->m_events.clear();
     dlg->m_edit2.SetFocus();
     ASSERT_GE(dlg->m_events.size(), 1u);
     EXPECT_EQ(WM_RV_EDIT_CHANGED, dlg->m_events[0].message);
     EXPECT_DOUBLE_EQ(5.0, dlg->m_events[0].editVal);
     EXPECT_DOUBLE_EQ(0.0, edit.GetVal());
-    EXPECT_STREQ("0.0000", Text(edit));
+    EXPECT_STREQ(_T("0.0000"), Text(edit));
 }
 
 TEST_F(ControlsDialogTest, UncontrolledAndReadOnlyEditsKeepTheSystemColours) {
@@ -383,9 +383,9 @@ TEST_F(ControlsDialogTest, BindingSetsUpTrackLabelsAndTicks) {
     horizontal.SetClient(&dlg->m_edit2);
     CString text;
     dlg->GetDlgItemText(IDC_MINLABEL, text);
-    EXPECT_STREQ("-5.000", text);
+    EXPECT_STREQ(_T("-5.000"), text);
     dlg->GetDlgItemText(IDC_MAXLABEL, text);
-    EXPECT_STREQ("5.000", text);
+    EXPECT_STREQ(_T("5.000"), text);
     // Its reflected WM_HSCROLL takes the vertical path.
     Scroll(horizontal, WM_HSCROLL, TB_THUMBTRACK, 60);
     EXPECT_DOUBLE_EQ(0.0, dlg->m_edit2.GetVal());
@@ -410,7 +410,7 @@ TEST_F(ControlsDialogTest, StaticSliderAndMissingLabelId) {
     CWnd* pCreated = dlg->GetDlgItem(CSliderDyna::kMaxLabelId);
     ASSERT_TRUE(pCreated != NULL);
     dlg->m_hslider.SetClient(&dlg->m_edit1);
-    EXPECT_STREQ("10.000", Text(*pCreated));
+    EXPECT_STREQ(_T("10.000"), Text(*pCreated));
 }
 
 TEST_F(ControlsDialogTest, BuddyIsTheUngroupedControlBeforeAGroupStartingSlider) {
@@ -425,10 +425,10 @@ TEST_F(ControlsDialogTest, BuddyIsTheUngroupedControlBeforeAGroupStartingSlider)
     dlg->m_slider.AttachBuddy();
     EXPECT_NE(ownProc, ::GetWindowLongPtr(hBuddy, GWLP_WNDPROC));
     CWnd::DeleteTempMap(); // the buddy's window object was a temporary one
-    ::SetWindowText(hBuddy, "still answers");
-    char text[32] = "";
+    ::SetWindowText(hBuddy, _T("still answers"));
+    TCHAR text[32] = _T("");
     ::GetWindowText(hBuddy, text, 32);
-    EXPECT_STREQ("still answers", text);
+    EXPECT_STREQ(_T("still answers"), text);
     // Attached again elsewhere, a handler gives the first window its own
     // procedure back.
     CSliderDynaBuddyHandler handler;
@@ -453,10 +453,10 @@ TEST(PlainParent, NotificationsReachAParentWithoutWindowObject) {
     WNDCLASS wc = {};
     wc.lpfnWndProc = PlainParentProc;
     wc.hInstance = ::GetModuleHandle(NULL);
-    wc.lpszClassName = "PlainParent";
+    wc.lpszClassName = _T("PlainParent");
     ::RegisterClass(&wc);
-    HWND hParent =
-        ::CreateWindow("PlainParent", "", WS_POPUP, 0, 0, 100, 100, NULL, NULL, wc.hInstance, NULL);
+    HWND hParent = ::CreateWindow(_T("PlainParent"), _T(""), WS_POPUP, 0, 0, 100, 100, NULL, NULL,
+                                  wc.hInstance, NULL);
     CRVEdit edit;
     edit.CEdit::Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 20), CWnd::FromHandle(hParent), 1);
     CWnd::DeleteTempMap();

@@ -39,9 +39,9 @@ bool Contains(const CRect& outer, const CRect& inner) {
 }
 
 bool IsGroupBox(HWND hWnd) {
-    char szClass[16] = "";
-    ::GetClassName(hWnd, szClass, sizeof szClass);
-    return ::lstrcmpi(szClass, "Button") == 0 &&
+    TCHAR szClass[16] = _T("");
+    ::GetClassName(hWnd, szClass, 16);
+    return ::lstrcmpi(szClass, _T("Button")) == 0 &&
            (::GetWindowLong(hWnd, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
 }
 
@@ -99,14 +99,14 @@ TEST(SliderLabels, LieInsideTheDialogClearOfTheOtherControls) {
     {
         SCOPED_TRACE("a slider at the right edge");
         CWnd host;
-        ASSERT_TRUE(host.CreateEx(0, "STATIC", "", WS_POPUP, 0, 0, 400, 300, NULL, NULL));
+        ASSERT_TRUE(host.CreateEx(0, _T("STATIC"), _T(""), WS_POPUP, 0, 0, 400, 300, NULL, NULL));
         CEdgeDlg edge;
         ASSERT_TRUE(edge.Create(IDD_EDGE, &host));
         ExpectClearInside(edge);
         // Longer texts: the labels grow, and are placed again.
         edge.m_edit.SetControllerRange(-12345.678, 99999.5, true);
         edge.m_slider.SetClient(&edge.m_edit);
-        EXPECT_STREQ("-12345.678", WindowText(*edge.GetDlgItem(CSliderDyna::kMinLabelId)));
+        EXPECT_STREQ(_T("-12345.678"), WindowText(*edge.GetDlgItem(CSliderDyna::kMinLabelId)));
         ExpectClearInside(edge);
         edge.DestroyWindow();
         host.DestroyWindow();

@@ -106,7 +106,7 @@ TEST(SliderModel, FloatingStopsAtTheClientsLimit) {
         EXPECT_DOUBLE_EQ(c.limit, rig.edit.GetVal());
         EXPECT_EQ(dir, rig.slider.GetFloatDir()); // until the next position
         EXPECT_SPAN(c.spanLo, c.spanHi, ValRange(rig.slider));
-        EXPECT_STREQ(c.text, dir < 0 ? rig.slider.GetMinText() : rig.slider.GetMaxText());
+        EXPECT_STREQ(CString(c.text), dir < 0 ? rig.slider.GetMinText() : rig.slider.GetMaxText());
         rig.slider.SetCurPosn(c.posn);
         EXPECT_EQ(0, rig.slider.GetFloatDir());
     }
@@ -166,7 +166,7 @@ TEST(SliderModel, ReanchoringFollowsAValueBeyondTheLimitsOnly) {
         edit.SetControllerRange(c.ctrlLo, c.ctrlHi, true);
         edit.SetVal(5);
         slider.SetClient(&edit);
-        edit.CommitText(c.typed, true);
+        edit.CommitText(CString(c.typed), true);
         slider.SetVal(edit.GetVal()); // what a slider window hears from the edit
         EXPECT_SPAN(c.lo, c.hi, ValRange(slider));
         EXPECT_EQ(c.posn, slider.GetLastPosn());
@@ -191,8 +191,8 @@ TEST(SliderModel, LabelsShowTheDisplayRangeWithinTheirWidth) {
         edit.SetControllerRange(c.lo, c.hi, true);
         edit.SetVal(c.val);
         slider.SetClient(&edit);
-        EXPECT_STREQ(c.minText, slider.GetMinText());
-        EXPECT_STREQ(c.maxText, slider.GetMaxText());
+        EXPECT_STREQ(CString(c.minText), slider.GetMinText());
+        EXPECT_STREQ(CString(c.maxText), slider.GetMaxText());
     }
 }
 
@@ -252,7 +252,7 @@ TEST(SliderModel, AnInfiniteValueLeavesTheDisplayRangeFinite) {
     edit.SetVal(-10.0);
     CSliderDyna slider;
     slider.SetClient(&edit);
-    edit.CommitText("-1e999", true);
+    edit.CommitText(_T("-1e999"), true);
     ASSERT_TRUE(std::isinf(edit.GetVal()));
     slider.SetVal(edit.GetVal()); // what a slider window hears from the edit
     const Span s = ValRange(slider);

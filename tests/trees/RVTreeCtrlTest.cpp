@@ -9,13 +9,13 @@ protected:
     void SetUp() override {
         TreesTest::SetUp();
         RVTreeCtrl& t = dlg->pathTree;
-        tools = t.InsertItem("Tools");
-        old1 = t.InsertItem("Old", tools);
-        saw = t.InsertItem("Saw", old1);
-        old2 = t.InsertItem("Old", tools);
-        axe = t.InsertItem("Axe", old2);
-        slash = t.InsertItem("A\\B", tools);
-        bench = t.InsertItem("Bench");
+        tools = t.InsertItem(_T("Tools"));
+        old1 = t.InsertItem(_T("Old"), tools);
+        saw = t.InsertItem(_T("Saw"), old1);
+        old2 = t.InsertItem(_T("Old"), tools);
+        axe = t.InsertItem(_T("Axe"), old2);
+        slash = t.InsertItem(_T("A\\B"), tools);
+        bench = t.InsertItem(_T("Bench"));
         t.AttachParent(dlg);
     }
     bool Expanded(HTREEITEM h) {

@@ -37,7 +37,7 @@ protected:
 class TreesTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(host.CreateEx(0, "STATIC", "", WS_POPUP, 0, 0, 640, 400, NULL, NULL));
+        ASSERT_TRUE(host.CreateEx(0, _T("STATIC"), _T(""), WS_POPUP, 0, 0, 640, 400, NULL, NULL));
         dlg = new CTreesDlg;
         ASSERT_TRUE(dlg->Create(IDD_TREES, &host));
     }

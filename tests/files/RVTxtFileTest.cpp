@@ -1,6 +1,7 @@
 #include <afx.h>
 #include <gtest/gtest.h>
 
+#include "Checks.h"
 #include "RVTxtFile.h"
 #include "TempFolder.h"
 
@@ -36,7 +37,7 @@ protected:
         file.Close();
         return tmp.Read("a.txt");
     }
-    std::string Name() const { return tmp / "a.txt"; }
+    std::basic_string<TCHAR> Name() const { return tmp / "a.txt"; }
 
     TempFolder tmp;
     TxtFile file;
@@ -98,8 +99,8 @@ TEST_F(RVTxtFileTest, GetLineCountAndWriteStringCounting) {
     EXPECT_EQ(3002, RVTxtFile::GetLineCount((tmp / "d.txt").c_str()));
 
     OpenWith("");
-    file.WriteString("no line end");
-    file.WriteString("two\nlines\n");
+    file.WriteString(_T("no line end"));
+    file.WriteString(_T("two\nlines\n"));
     EXPECT_EQ(2, file.Line());
     EXPECT_EQ("no line endtwo\r\nlines\r\n", Stored());
 }
@@ -158,17 +159,17 @@ TEST_F(RVTxtFileTest, FindNextWalksColumnsAndLines) {
     OpenWith("a<b>\r\nplain\r\n<c>\r\n");
     file.ReadString();
     int nCol = -7;
-    EXPECT_EQ(0, file.FindNext("<", &nCol, false));
+    EXPECT_EQ(0, file.FindNext(_T("<"), &nCol, false));
     EXPECT_EQ(1, nCol);
     EXPECT_EQ(1, file.Col());
-    EXPECT_EQ(0, file.FindNext(">", &nCol, true)); // ends the line: moves on
+    EXPECT_EQ(0, file.FindNext(_T(">"), &nCol, true)); // ends the line: moves on
     EXPECT_EQ(3, nCol);
     EXPECT_EQ(2, file.Line());
     EXPECT_EQ(0, file.Col());
-    EXPECT_EQ(18, file.FindNext("c", &nCol, true)); // just after "<c>\r\n"
+    EXPECT_EQ(18, file.FindNext(_T("c"), &nCol, true)); // just after "<c>\r\n"
     EXPECT_EQ(1, nCol);
     EXPECT_EQ(2, file.Col());
-    EXPECT_EQ(-1, file.FindNext("<", NULL, false));
+    EXPECT_EQ(-1, file.FindNext(_T("<"), NULL, false));
     EXPECT_EQ(-1, file.FindNext(NULL, NULL, false));
 }
 
@@ -259,6 +260,29 @@ TEST_F(RVTxtFileTest, ReplacementsStoreLineFeedsAsLineEnds) {
     EXPECT_EQ("first\r\nm1\r\nm2\r\nM3\r\nend\r\n\n", Stored());
 }
 
+// Text beyond ASCII is searched and stored as the code page's bytes, the
+// same in both builds; positions count those bytes. A Unicode build refuses
+// a replacement the code page cannot hold and never finds such a text.
+TEST_F(RVTxtFileTest, TextBeyondAsciiIsSearchedAndStoredAsCodePageBytes) {
+    if (!CodePageIs1252OrLatin1())
+        GTEST_SKIP() << "the bytes below are those of code page 1252";
+    OpenWith("caf\xE9\r\nna\xEFve\r\nv1\r\n");
+    int nCol = -1;
+    EXPECT_EQ(6, file.Find(_T("na\xEFve"), &nCol));
+    EXPECT_EQ(0, nCol);
+    ASSERT_TRUE(file.ReplaceCurrentLine(_T("\xE9t\xE9")));
+    EXPECT_EQ(CString(_T("\xE9t\xE9")), file.CurLine());
+#ifdef _UNICODE
+    const CString strGreek = L"\x03B1"; // no character of code page 1252
+    EXPECT_FALSE(file.ReplaceCurrentLine(strGreek));
+    file.Seek(0, CFile::begin);
+    EXPECT_FALSE(file.Replace(0, strGreek));
+    file.ResetPosn();
+    EXPECT_EQ(-1, file.Find(L"\xFF11", &nCol)); // not its look-alike "1"
+#endif
+    EXPECT_EQ("caf\xE9\r\n\xE9t\xE9\r\nv1\r\n", Stored());
+}
+
 TEST_F(RVTxtFileTest, FailedReplacementLeavesTheFileAsItWas) {
     const std::string bytes = "line one\r\nline two\nend\r\n";
     OpenWith(bytes);
@@ -287,7 +311,7 @@ TEST_F(RVTxtFileTest, CheckAddNewLineEndFileAppendsOnlyWhenMissing) {
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.first));
         tmp.Write("a.txt", c.first);
-        EXPECT_EQ(c.first != c.second, file.CheckAddNewLineEndFile(Name().c_str()));
+        EXPECT_EQ(c.first != c.second, file.CheckAddNewLineEndFile(CString(Name().c_str())));
         EXPECT_EQ(c.second, tmp.Read("a.txt"));
     }
     EXPECT_FALSE(file.CheckAddNewLineEndFile((tmp / "missing.txt").c_str()));
@@ -309,7 +333,7 @@ TEST_F(RVTxtFileTest, CheckAddNewLineEndFileThenWriteStringAppends) {
         OpenWith(c.first);
         EXPECT_EQ(c.first.size() < 2 || c.first.back() != '\n', file.CheckAddNewLineEndFile(NULL));
         EXPECT_EQ(file.GetLength(), file.GetPosition());
-        file.WriteString("new\n");
+        file.WriteString(_T("new\n"));
         EXPECT_EQ(c.second, Stored());
     }
 }

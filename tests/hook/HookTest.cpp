@@ -27,13 +27,13 @@ LRESULT CALLBACK OwnProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     if (msg == WM_NCDESTROY)
         g_log += "W!";
-    return ::DefWindowProcA(hWnd, msg, wParam, lParam);
+    return ::DefWindowProc(hWnd, msg, wParam, lParam);
 }
 
 class HookedWindow : public OwnWindow {
 public:
-    HookedWindow() : OwnWindow("HookTestWindow", OwnProc) {}
-    LRESULT Probe(WPARAM wParam = 0) { return ::SendMessageA(m_hWnd, WM_PROBE, wParam, 0); }
+    HookedWindow() : OwnWindow(_T("HookTestWindow"), OwnProc) {}
+    LRESULT Probe(WPARAM wParam = 0) { return ::SendMessage(m_hWnd, WM_PROBE, wParam, 0); }
 };
 
 // Logs its name for every message and unhooking; passes WM_PROBE on unless
@@ -80,7 +80,7 @@ WNDPROC g_underneath;
 LRESULT CALLBACK OtherSubclass(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_PROBE)
         g_log += 'P';
-    return ::CallWindowProcA(g_underneath, hWnd, msg, wParam, lParam);
+    return ::CallWindowProc(g_underneath, hWnd, msg, wParam, lParam);
 }
 
 // Other code that subclasses the window: plainly with SetWindowLongPtr
@@ -100,13 +100,13 @@ struct Subclasser {
             EXPECT_TRUE(::SetWindowSubclass(hWnd, CommonSubclass, 1, 0));
         else
             g_underneath = reinterpret_cast<WNDPROC>(
-                ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OtherSubclass)));
+                ::SetWindowLongPtr(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OtherSubclass)));
     }
     void Remove(HWND hWnd) const {
         if (name == 'S')
             EXPECT_TRUE(::RemoveWindowSubclass(hWnd, CommonSubclass, 1));
         else
-            ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_underneath));
+            ::SetWindowLongPtr(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_underneath));
     }
 };
 
@@ -163,6 +163,98 @@ TEST_F(HookTest, OtherSubclassersAboveAndBelowKeepTheirPlaceAndTheWindowItsMessa
         EXPECT_EQ(Route(w), "AW");
         a.HookWindow(NULL);
         EXPECT_EQ(w.Proc(), own);
+    }
+}
+
+// A window procedure and a subclasser of the other character set than the
+// build's (8-bit ones in a Unicode build, wide ones in an 8-bit build): the
+// system converts the messages between them and the hooks, and each side
+// gets a text in its own characters.
+#ifdef _UNICODE
+#define OTHER_SET(name) name##A
+typedef char OtherChar;
+#define OTHER_TEXT(text) text
+#else
+#define OTHER_SET(name) name##W
+typedef wchar_t OtherChar;
+#define OTHER_TEXT(text) L##text
+#endif
+
+std::basic_string<OtherChar> g_otherText;
+WNDPROC g_otherUnderneath;
+
+LRESULT CALLBACK OtherSetOwnProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_PROBE) {
+        g_log += 'W';
+        return 1000 + static_cast<LRESULT>(wParam);
+    }
+    if (msg == WM_SETTEXT)
+        g_otherText = reinterpret_cast<const OtherChar*>(lParam);
+    return ::OTHER_SET(DefWindowProc)(hWnd, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK OtherSetSubclass(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_PROBE)
+        g_log += 'P';
+    return ::OTHER_SET(CallWindowProc)(g_otherUnderneath, hWnd, msg, wParam, lParam);
+}
+
+class TextHook : public LogHook {
+public:
+    TextHook() : LogHook('A') {}
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override {
+        if (msg == WM_SETTEXT)
+            m_strText = reinterpret_cast<LPCTSTR>(lParam);
+        return LogHook::WindowProc(msg, wParam, lParam);
+    }
+    CString m_strText;
+};
+
+TEST_F(HookTest, ProceduresOfTheOtherCharacterSetMeetTheHooks) {
+    OTHER_SET(WNDCLASS) wc = {};
+    wc.lpfnWndProc = OtherSetOwnProc;
+    wc.hInstance = ::GetModuleHandle(NULL);
+    wc.lpszClassName = OTHER_TEXT("HookOtherSetWindow");
+    ::OTHER_SET(RegisterClass)(&wc);
+    for (bool bAbove : {false, true}) {
+        SCOPED_TRACE(bAbove ? "subclasser above the hook" : "subclasser below the hook");
+        const HWND hWnd =
+            ::OTHER_SET(CreateWindowEx)(0, wc.lpszClassName, OTHER_TEXT(""), WS_POPUP, 0, 0, 100,
+                                        100, NULL, NULL, wc.hInstance, NULL);
+        ASSERT_NE(hWnd, HWND(NULL));
+        CWnd wnd;
+        wnd.Attach(hWnd);
+        auto route = [hWnd]() {
+            g_log.clear();
+            EXPECT_EQ(::SendMessage(hWnd, WM_PROBE, 7, 0), 1007);
+            return g_log;
+        };
+        auto subclass = [hWnd]() {
+            g_otherUnderneath = reinterpret_cast<WNDPROC>(::OTHER_SET(SetWindowLongPtr)(
+                hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OtherSetSubclass)));
+        };
+        TextHook hook;
+        if (!bAbove)
+            subclass();
+        hook.HookWindow(&wnd);
+        if (bAbove)
+            subclass();
+        EXPECT_EQ(route(), bAbove ? "PAW" : "APW");
+        ::SendMessage(hWnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(_T("meet \xE9")));
+        EXPECT_EQ(hook.m_strText, CString(_T("meet \xE9")));
+        EXPECT_TRUE(g_otherText == OTHER_TEXT("meet \xE9"));
+
+        // The subclasser leaves by restoring what it found, on top or not;
+        // the window's own procedure still gets every message.
+        ::OTHER_SET(SetWindowLongPtr)(hWnd, GWLP_WNDPROC,
+                                      reinterpret_cast<LONG_PTR>(g_otherUnderneath));
+        hook.HookWindow(NULL);
+        EXPECT_EQ(route(), "W");
+        hook.HookWindow(&wnd);
+        EXPECT_EQ(route(), "AW");
+        hook.HookWindow(NULL);
+        wnd.Detach();
+        ::DestroyWindow(hWnd);
     }
 }
 
@@ -224,11 +316,11 @@ TEST_F(HookTest, AStaleCopyOfTheSharedProcedureBreaksNothing) {
     WNDPROC shared = w.Proc();
     a.HookWindow(NULL);
     g_log.clear();
-    EXPECT_EQ(::CallWindowProcA(shared, w.m_hWnd, WM_SETTEXT, 0, LPARAM("late")), TRUE);
-    EXPECT_EQ(::CallWindowProcA(shared, w.m_hWnd, WM_PROBE, 0, 0), 0);
-    char text[8] = "";
-    ::GetWindowTextA(w.m_hWnd, text, sizeof text);
-    EXPECT_STREQ(text, "late");
+    EXPECT_EQ(::CallWindowProc(shared, w.m_hWnd, WM_SETTEXT, 0, LPARAM(_T("late"))), TRUE);
+    EXPECT_EQ(::CallWindowProc(shared, w.m_hWnd, WM_PROBE, 0, 0), 0);
+    TCHAR text[8] = _T("");
+    ::GetWindowText(w.m_hWnd, text, 8);
+    EXPECT_STREQ(text, _T("late"));
     EXPECT_EQ(g_log, "");
 }
 
@@ -275,7 +367,7 @@ public:
         }
         if (msg != WM_PROBE)
             return CAIMsgHook::WindowProc(msg, wParam, lParam);
-        EXPECT_EQ(::SendMessageA(m_target, WM_PROBE + 1, 3, 4), 5);
+        EXPECT_EQ(::SendMessage(m_target, WM_PROBE + 1, 3, 4), 5);
         return Default();
     }
     HWND m_target = NULL;

@@ -61,14 +61,14 @@ TEST(rvNumeric, LenientParseTakesEmptyAsZero) {
 }
 
 TEST(rvNumeric, FormatShowsFixedDecimals) {
-    EXPECT_STREQ(rvFormatValue(2.5, 4), "2.5000");
-    EXPECT_STREQ(rvFormatValue(-0.25, 4), "-0.2500");
-    EXPECT_STREQ(rvFormatValue(3.14159, 2), "3.14");
-    EXPECT_STREQ(rvFormatValue(3.14159, 0), "3");
-    EXPECT_STREQ(rvFormatValue(3.14159, -3), "3");
-    EXPECT_STREQ(rvFormatValue(-0.00004, 4), "0.0000");
-    EXPECT_STREQ(rvFormatValue(-0.4, 0), "0");
-    EXPECT_STREQ(rvFormatValue(1e25, 4), "10000000000000000905969664.0000"); // 31 characters
+    EXPECT_STREQ(rvFormatValue(2.5, 4), _T("2.5000"));
+    EXPECT_STREQ(rvFormatValue(-0.25, 4), _T("-0.2500"));
+    EXPECT_STREQ(rvFormatValue(3.14159, 2), _T("3.14"));
+    EXPECT_STREQ(rvFormatValue(3.14159, 0), _T("3"));
+    EXPECT_STREQ(rvFormatValue(3.14159, -3), _T("3"));
+    EXPECT_STREQ(rvFormatValue(-0.00004, 4), _T("0.0000"));
+    EXPECT_STREQ(rvFormatValue(-0.4, 0), _T("0"));
+    EXPECT_STREQ(rvFormatValue(1e25, 4), _T("10000000000000000905969664.0000")); // 31 characters
 }
 
 TEST(rvNumeric, FormatShowsZeroWithoutSignAtEveryPrecision) {
@@ -83,7 +83,7 @@ TEST(rvNumeric, FormatShowsZeroWithoutSignAtEveryPrecision) {
 }
 
 TEST(rvNumeric, FormatNeverCutsANumber) {
-    EXPECT_STREQ(rvFormatValue(1e300, 4), "1.0000e+300");
+    EXPECT_STREQ(rvFormatValue(1e300, 4), _T("1.0000e+300"));
     const double values[] = {-1e300,
                              -1e25,
                              2.5,
@@ -103,5 +103,38 @@ TEST(rvNumeric, FormatNeverCutsANumber) {
                 EXPECT_NEAR(back / value, 1.0, 1e-4) << text;
             }
         }
+    }
+}
+
+// A wide text is read by the 8-bit rules: a character beyond ASCII is no part
+// of a number, though the wide runtime would take other scripts' digits
+// (fullwidth "１２" as 12). The value texts are the 8-bit ones.
+TEST(rvNumeric, WideTextReadsAsItsEightBitText) {
+    const struct {
+        const wchar_t* text;
+        bool bStrict, bLenient;
+        double value;
+    } rows[] = {
+        {L" -2.5e3 ", true, true, -2500.0},
+        {L"\xFF11\xFF12", false, false, 0.0},
+        {L"12\xFF13", false, false, 12.0},
+        {L"\x0661", false, false, 0.0},
+        {L"", false, true, 0.0},
+        {nullptr, false, true, 0.0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text ? rvNumberText(row.text).GetString() : "null");
+        double strict = -1.0, lenient = -1.0;
+        EXPECT_EQ(row.bStrict, rvParseReal(row.text, strict));
+        EXPECT_EQ(row.bLenient, rvParseRealLenient(row.text, lenient));
+        EXPECT_EQ(row.value, strict);
+        EXPECT_EQ(row.value, lenient);
+    }
+    wchar_t wide[RV_VALUE_TEXT_SIZE];
+    char narrow[RV_VALUE_TEXT_SIZE];
+    for (double v : {-0.00004, 2.5, 1e300}) {
+        const int nLength = rvFormatValue(wide, v, 4);
+        EXPECT_EQ(rvFormatValue(narrow, v, 4), nLength);
+        EXPECT_EQ(std::wstring(narrow, narrow + nLength), std::wstring(wide)) << v;
     }
 }

@@ -150,9 +150,9 @@ TEST(EditModel, CommitAppliesTheRangeType) {
         CRVEdit edit;
         edit.SetRange(0, 10);
         edit.SetRangeType(c.type);
-        edit.CommitText(c.text, true);
+        edit.CommitText(CString(c.text), true);
         EXPECT_DOUBLE_EQ(c.val, edit.GetVal());
-        EXPECT_STREQ(c.shown, edit.GetValueText());
+        EXPECT_STREQ(CString(c.shown), edit.GetValueText());
         EXPECT_EQ(c.type == CRVEdit::eRangeExtend, edit.InRange(15.0));
     }
 }
@@ -162,13 +162,22 @@ TEST(EditModel, TextThatIsNoNumberPromptsAndGoesOnWithWhatWasRead) {
     CRVEdit edit;
     edit.SetRange(1, 10);
     edit.SetVal(7);
-    edit.CommitText("abc", true);
+    edit.CommitText(_T("abc"), true);
     EXPECT_DOUBLE_EQ(1.0, edit.GetVal()); // 0.0, clamped
-    edit.CommitText("12abc", true);
+    edit.CommitText(_T("12abc"), true);
     EXPECT_DOUBLE_EQ(10.0, edit.GetVal());
     ASSERT_EQ(2u, TestApp().prompts.size());
     EXPECT_EQ("Please enter a number.", TestApp().prompts[0].text);
     EXPECT_EQ(0u, TestApp().prompts[1].nIDPrompt);
+#ifdef _UNICODE
+    // Another script's digits are no digits: fullwidth "１２" reads nothing,
+    // "3１２" only the 3.
+    edit.CommitText(L"\xFF11\xFF12", true);
+    EXPECT_DOUBLE_EQ(1.0, edit.GetVal());
+    edit.CommitText(L"3\xFF11\xFF12", true);
+    EXPECT_DOUBLE_EQ(3.0, edit.GetVal());
+    EXPECT_EQ(4u, TestApp().prompts.size());
+#endif
 }
 
 TEST(EditModel, ValueTextHasNoNegativeZeroAndNeverTruncatesDigits) {
@@ -176,13 +185,13 @@ TEST(EditModel, ValueTextHasNoNegativeZeroAndNeverTruncatesDigits) {
     for (double v : {-0.00004, 0.00009}) {
         SCOPED_TRACE(v);
         edit.SetVal(v);
-        EXPECT_STREQ("0.0000", edit.GetValueText());
+        EXPECT_STREQ(_T("0.0000"), edit.GetValueText());
     }
     edit.SetVal(1e300);
-    EXPECT_STREQ("1.0000e+300", edit.GetValueText());
+    EXPECT_STREQ(_T("1.0000e+300"), edit.GetValueText());
     edit.SetPrecision(2);
     edit.SetVal(-2.5);
-    EXPECT_STREQ("-2.50", edit.GetValueText());
+    EXPECT_STREQ(_T("-2.50"), edit.GetValueText());
     EXPECT_DOUBLE_EQ(0.01, edit.GetSencetivity());
     edit.SetSencetivity(0.5);
     edit.SetPrecision(3);
@@ -195,7 +204,7 @@ TEST(EditModel, ExtendingATransientEditMakesItsRangeSymmetric) {
     edit.SetRange(-10, 20);
     edit.SetRangeType(CRVEdit::eRangeExtend);
     slider.SetClient(&edit);
-    edit.CommitText("-30", true);
+    edit.CommitText(_T("-30"), true);
     double lo, hi;
     edit.GetRange(lo, hi);
     EXPECT_DOUBLE_EQ(-30.0, lo);

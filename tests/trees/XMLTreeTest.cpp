@@ -65,7 +65,7 @@ protected:
         tmp.Write("t.xml", bytes);
     }
     HTREEITEM AddFolder(HTREEITEM hParent, const char* text) {
-        return tree().InsertItem(text, hParent);
+        return tree().InsertItem(CString(text), hParent);
     }
     HTREEITEM AddNode(HTREEITEM hParent, const CString& text, int nSize = 0,
                       const CString& note = "") {
@@ -102,10 +102,10 @@ protected:
             tree().GetItemImage(h, nImage, nSel);
             if (SampleNode* p = static_cast<SampleNode*>(tree().GetNode(h))) {
                 EXPECT_EQ(p->m_strName, tree().GetItemText(h));
-                result += "[" + std::string(p->m_strName) + "/" + std::to_string(p->m_nSize) + "/" +
-                          std::string(p->m_strNote) + "]";
+                result += "[" + Str(p->m_strName) + "/" + std::to_string(p->m_nSize) + "/" +
+                          Str(p->m_strNote) + "]";
             } else {
-                result += std::string(tree().GetItemText(h));
+                result += Str(tree().GetItemText(h));
             }
             if (bImages)
                 result += "#" + std::to_string(nImage) + std::to_string(nSel);
@@ -116,7 +116,7 @@ protected:
     }
 
     TempFolder tmp;
-    std::string name;
+    std::basic_string<TCHAR> name;
     TestFile file;
 };
 
@@ -273,10 +273,10 @@ TEST_F(XMLTreeTest, NodeItemsTalkToTheirNodes) {
     SampleNode* pSaw = static_cast<SampleNode*>(tree().GetNode(hNode));
     EXPECT_TRUE(tree().IsFolder(NULL) && tree().IsFolder(TVI_ROOT));
 
-    EXPECT_TRUE(tree().SetItemText(hNode, "Plane"));
+    EXPECT_TRUE(tree().SetItemText(hNode, _T("Plane")));
     EXPECT_EQ(pSaw->m_strName, "Plane");
-    EXPECT_TRUE(tree().SetItemText(hFolder, "Crate"));
-    EXPECT_FALSE(tree().SetItemText(NULL, "x"));
+    EXPECT_TRUE(tree().SetItemText(hFolder, _T("Crate")));
+    EXPECT_FALSE(tree().SetItemText(NULL, _T("x")));
 
     SampleNode other;
     other.m_nSize = 9;
@@ -298,6 +298,28 @@ TEST_F(XMLTreeTest, NodeItemsTalkToTheirNodes) {
     tree().DeleteAllItems();
     ASSERT_TRUE(tree().Save());
     EXPECT_EQ(tmp.Read("t.xml"), kHeader);
+}
+
+// A name beyond ASCII within the code page is stored as its bytes there,
+// the same in both builds, and reads back as the same name.
+TEST_F(XMLTreeTest, RenamedItemBeyondAsciiIsStoredAsCodePageBytes) {
+    if (!CodePageIs1252OrLatin1())
+        GTEST_SKIP() << "the bytes below are those of code page 1252";
+    HTREEITEM hNode = AddNode(AddFolder(TVI_ROOT, "Box"), "Saw", 3);
+    ASSERT_TRUE(tree().SetItemText(hNode, _T("S\xE4ge f\xFCr \xC9mile")));
+    tmp.Write("t.xml", "x\n");
+    ASSERT_TRUE(tree().Save());
+    const std::string stored = std::string(kHeader) +
+                               "\t<Box>\r\n\t\t<item>\r\n"
+                               "\t\t\t<name>S\xE4ge f\xFCr \xC9mile</name>\r\n"
+                               "\t\t\t<size>3</size>\r\n\t\t</item>\r\n\t</Box>\r\n";
+    EXPECT_EQ(tmp.Read("t.xml"), stored);
+    DeleteNodes();
+    ASSERT_TRUE(tree().Load());
+    EXPECT_EQ(tree().GetItemText(tree().GetChildItem(tree().GetRootItem())),
+              CString(_T("S\xE4ge f\xFCr \xC9mile")));
+    ASSERT_TRUE(tree().Save());
+    EXPECT_EQ(tmp.Read("t.xml"), stored);
 }
 
 // A node whose record cannot be written: a framework file exception, as a
@@ -328,7 +350,7 @@ protected:
         for (int i = 0; i < 2000; ++i)
             AddNode(hFolder, "Node " + CString(std::to_string(i).c_str()), i, "a longer note");
         if (pLast != NULL)
-            tree().SetItemData(tree().InsertItem("last", hFolder),
+            tree().SetItemData(tree().InsertItem(_T("last"), hFolder),
                                reinterpret_cast<DWORD_PTR>(pLast));
     }
     long Entries() const {
@@ -363,9 +385,9 @@ TEST_F(XMLTreeSaveTest, AFailedWriteLeavesTheFileAsItWas) {
     DeleteNodes();
     tree().DeleteAllItems();
     AddNode(TVI_ROOT, "Saw");
-    ::SetFileAttributesA(name.c_str(), FILE_ATTRIBUTE_READONLY);
+    ::SetFileAttributes(name.c_str(), FILE_ATTRIBUTE_READONLY);
     EXPECT_FALSE(tree().Save());
-    ::SetFileAttributesA(name.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ::SetFileAttributes(name.c_str(), FILE_ATTRIBUTE_NORMAL);
     ExpectUntouched();
     file.SetFileName((tmp / "gone\\t.xml").c_str());
     EXPECT_FALSE(tree().Save());
@@ -383,8 +405,8 @@ TEST_F(XMLTreeSaveTest, AFailedWriteLeavesTheFileAsItWas) {
 // call fail as it fails on other systems or file systems.
 class ImportPatch {
 public:
-    ImportPatch(const char* lpszModule, const char* lpszName, const void* pReplacement) {
-        BYTE* pBase = reinterpret_cast<BYTE*>(::GetModuleHandleA(lpszModule));
+    ImportPatch(LPCTSTR lpszModule, const char* lpszName, const void* pReplacement) {
+        BYTE* pBase = reinterpret_cast<BYTE*>(::GetModuleHandle(lpszModule));
         if (pBase == NULL)
             return;
         const auto* pNt = reinterpret_cast<const IMAGE_NT_HEADERS*>(
@@ -431,9 +453,9 @@ private:
 // first when asked to, as ReplaceFile may do before it fails.
 DWORD dwReplaceError = 0;
 bool bRemoveReplaced = false;
-BOOL WINAPI FailingReplaceFile(LPCSTR lpszReplaced, LPCSTR, LPCSTR, DWORD, LPVOID, LPVOID) {
+BOOL WINAPI FailingReplaceFile(LPCTSTR lpszReplaced, LPCTSTR, LPCTSTR, DWORD, LPVOID, LPVOID) {
     if (bRemoveReplaced)
-        ::DeleteFileA(lpszReplaced);
+        ::DeleteFile(lpszReplaced);
     ::SetLastError(dwReplaceError);
     return FALSE;
 }
@@ -459,17 +481,21 @@ TEST_F(XMLTreeSaveTest, ReplacingKeepsTheAttributesOrLeavesTheFile) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         tmp.Write("t.xml", original);
-        ASSERT_TRUE(::SetFileAttributesA(name.c_str(), FILE_ATTRIBUTE_HIDDEN));
+        ASSERT_TRUE(::SetFileAttributes(name.c_str(), FILE_ATTRIBUTE_HIDDEN));
         dwReplaceError = c.dwError;
         bRemoveReplaced = c.bRemove;
-        ImportPatch patch("dovuv32.dll", "ReplaceFileA",
+#ifdef _UNICODE
+        ImportPatch patch(DOVUV32_DLL, "ReplaceFileW",
+#else
+        ImportPatch patch(DOVUV32_DLL, "ReplaceFileA",
+#endif
                           c.bPatch ? reinterpret_cast<const void*>(&FailingReplaceFile) : NULL);
         ASSERT_TRUE(patch.Found());
         EXPECT_EQ(c.bSaved, tree().Save());
-        const DWORD dwAttributes = ::GetFileAttributesA(name.c_str());
+        const DWORD dwAttributes = ::GetFileAttributes(name.c_str());
         EXPECT_NE(0u, dwAttributes & FILE_ATTRIBUTE_HIDDEN);
         EXPECT_TRUE(!c.bSaved || (dwAttributes & FILE_ATTRIBUTE_ARCHIVE) != 0);
-        ::SetFileAttributesA(name.c_str(), FILE_ATTRIBUTE_NORMAL);
+        ::SetFileAttributes(name.c_str(), FILE_ATTRIBUTE_NORMAL);
         EXPECT_TRUE(tmp.Read("t.xml") == (c.bSaved ? kSawInTools : original));
         EXPECT_EQ(Entries(), 1);
     }
@@ -478,8 +504,8 @@ TEST_F(XMLTreeSaveTest, ReplacingKeepsTheAttributesOrLeavesTheFile) {
     // cannot be replaced: refused before anything is written.
     tmp.Write("t.xml", original);
     const HANDLE hHeld =
-        ::CreateFileA(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL,
-                      OPEN_EXISTING, 0, NULL);
+        ::CreateFile(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL,
+                     OPEN_EXISTING, 0, NULL);
     ASSERT_NE(hHeld, INVALID_HANDLE_VALUE);
     EXPECT_FALSE(tree().Save());
     ::CloseHandle(hHeld);
@@ -510,7 +536,7 @@ TEST_F(XMLTreeSaveTest, SaveBeyondTheFileSizeLimitKeepsTheFile) {
 class HostTree : public XMLTree {
 public:
     EIterResult DoVerb(HTREEITEM hItem, DWORD dwVerb) override {
-        visited += std::string(GetItemText(hItem)) + std::to_string(dwVerb) + ";";
+        visited += Str(GetItemText(hItem)) + std::to_string(dwVerb) + ";";
         return eIterContinue;
     }
     bool OnAddNode(XMLNode* pNode) override {

@@ -1,6 +1,7 @@
 // The control wrappers on real controls, where they do more than forward one
 // message: ranges beyond 16 bits, long item texts, the item of a rectangle,
-// menus and their temporary submenus.
+// menus and their temporary submenus. The tab control is the property
+// sheet's (pages_tests).
 #include "TestApp.h"
 
 #include <gtest/gtest.h>
@@ -40,34 +41,6 @@ TEST_F(Controls, SliderRangeBeyond16BitsAndSelection) {
     slider.SetSelection(15, 40);
     slider.GetSelection(nMin, nMax);
     EXPECT_EQ(std::make_pair(nMin, nMax), std::make_pair(15, 40));
-}
-
-TEST_F(Controls, TabItemsAndDisplayArea) {
-    CTabCtrl tabs;
-    ASSERT_TRUE(tabs.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200), &m_parent, 101));
-    EXPECT_EQ(tabs.InsertItem(0, _T("One")), 0);
-    EXPECT_EQ(tabs.InsertItem(1, _T("Three")), 1);
-    EXPECT_EQ(tabs.InsertItem(TCIF_TEXT | TCIF_PARAM, 1, _T("Two"), 0, 77), 1);
-
-    TCHAR buf[16] = _T("");
-    TCITEM item = {};
-    item.mask = TCIF_TEXT | TCIF_PARAM;
-    item.pszText = buf;
-    item.cchTextMax = 16;
-    ASSERT_TRUE(tabs.GetItem(1, &item));
-    EXPECT_STREQ(buf, _T("Two"));
-    EXPECT_EQ(item.lParam, 77);
-
-    CRect first;
-    ASSERT_TRUE(tabs.GetItemRect(0, &first));
-
-    // The display area lies below the tabs, and growing it back gives the
-    // window rectangle again.
-    CRect window(0, 0, 300, 200), display = window;
-    tabs.AdjustRect(FALSE, &display);
-    EXPECT_GT(display.top, first.top);
-    tabs.AdjustRect(TRUE, &display);
-    EXPECT_EQ(display, window);
 }
 
 // Tools { A, B { C } }, Old.

@@ -139,32 +139,24 @@ void SaveNumber(CDataExchange* pDX, HWND hWndCtrl, UINT nIDPrompt, Parse parse) 
     }
 }
 
+// An unsigned number takes no sign and prompts with a text of its own.
 template <class T> void ExchangeWhole(CDataExchange* pDX, int nIDC, T& value, LPCTSTR lpszFormat) {
+    using Limits = std::numeric_limits<T>;
     HWND hWndCtrl = pDX->PrepareEditCtrl(nIDC);
     if (pDX->m_bSaveAndValidate) {
-        SaveNumber(pDX, hWndCtrl, AFX_IDP_PARSE_INT, [&](const char* p) {
-            long n = 0;
-            if (!ParseInt(p, std::numeric_limits<T>::min(), std::numeric_limits<T>::max(), n))
-                return false;
-            value = static_cast<T>(n);
-            return true;
-        });
-    } else {
-        CString text;
-        text.Format(lpszFormat, value);
-        SetControlText(hWndCtrl, text);
-    }
-}
-
-template <class T>
-void ExchangeUnsigned(CDataExchange* pDX, int nIDC, T& value, LPCTSTR lpszFormat) {
-    HWND hWndCtrl = pDX->PrepareEditCtrl(nIDC);
-    if (pDX->m_bSaveAndValidate) {
-        SaveNumber(pDX, hWndCtrl, AFX_IDP_PARSE_UINT, [&](const char* p) {
-            unsigned long n = 0;
-            if (!ParseUnsigned(p, std::numeric_limits<T>::max(), n))
-                return false;
-            value = static_cast<T>(n);
+        const UINT nIDPrompt = Limits::is_signed ? AFX_IDP_PARSE_INT : AFX_IDP_PARSE_UINT;
+        SaveNumber(pDX, hWndCtrl, nIDPrompt, [&](const char* p) {
+            if constexpr (Limits::is_signed) {
+                long n = 0;
+                if (!ParseInt(p, Limits::min(), Limits::max(), n))
+                    return false;
+                value = static_cast<T>(n);
+            } else {
+                unsigned long n = 0;
+                if (!ParseUnsigned(p, Limits::max(), n))
+                    return false;
+                value = static_cast<T>(n);
+            }
             return true;
         });
     } else {
@@ -214,11 +206,11 @@ void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, long& value) {
 }
 
 void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, UINT& value) {
-    ExchangeUnsigned(pDX, nIDC, value, _T("%u"));
+    ExchangeWhole(pDX, nIDC, value, _T("%u"));
 }
 
 void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, DWORD& value) {
-    ExchangeUnsigned(pDX, nIDC, value, _T("%lu"));
+    ExchangeWhole(pDX, nIDC, value, _T("%lu"));
 }
 
 void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, float& value) {

@@ -2,26 +2,9 @@
 // _T() literals, TCHAR buffers and LPCTSTR, and every exported class. It is
 // built and linked in the host's character set, which shows that the
 // installed headers and DLLs of that set agree; it is not run.
-#include <dovuv32.h>
+#include "ToolFile.h"
 
 namespace {
-
-class Tool : public XMLNode {
-public:
-    CString GetName() override { return m_strName; }
-    bool ReadComponent(CString& strName, CString& strValue) override {
-        if (strName == _T("name"))
-            m_strName = strValue;
-        return true;
-    }
-    CString m_strName;
-};
-
-class ToolFile : public RVXMLFile {
-public:
-    ToolFile() { m_strNodeTag = _T("tool"); }
-    XMLNode* CreateNode() override { return new Tool; }
-};
 
 class TitleHook : public CAIMsgHook {
 protected:

@@ -1,35 +1,9 @@
 // A host that uses the tag-file classes only: its own node and file class,
 // a file written and read back. It names nothing of the range library, so
 // it starts only when the installed libraries find their own dependencies.
-#include <dovuv32.h>
+#include "ToolFile.h"
 
 #include <cstdio>
-
-namespace {
-
-class Tool : public XMLNode {
-public:
-    CString GetName() override { return m_strName; }
-    CString GetStoreString(int nLevel) override {
-        return RVXMLFile::ConstrTag(_T("tool"), nLevel) +
-               RVXMLFile::ConstrTag(_T("name"), m_strName, nLevel + 1) +
-               RVXMLFile::ConstrTag(_T("/tool"), nLevel);
-    }
-    bool ReadComponent(CString& strName, CString& strValue) override {
-        if (strName == _T("name"))
-            m_strName = strValue;
-        return true;
-    }
-    CString m_strName;
-};
-
-class ToolFile : public RVXMLFile {
-public:
-    ToolFile() { m_strNodeTag = _T("tool"); }
-    XMLNode* CreateNode() override { return new Tool; }
-};
-
-} // namespace
 
 int main(int argc, char** argv) {
     const CString strFile(argc > 1 ? argv[1] : "tools.xml");

@@ -35,14 +35,7 @@ TEST(StdioFile, ReadsLinesWithoutTheirEnds) {
               (Lines{{"a", 3}, {"bb", 6}, {"c\rd", 11}, {"", 13}, {"\r", 16}, {"last\r", 21}}));
     ASSERT_TRUE(file.Open((folder / "t.txt").c_str(), CFile::modeRead | CFile::typeBinary));
     EXPECT_EQ(ReadLines(file).front(), (Lines::value_type{"a\r", 3}));
-    // The fgets-like reader keeps the line feed and splits long lines.
-    folder.Write("f.txt", "abcdef\r\nz");
-    ASSERT_TRUE(file.Open((folder / "f.txt").c_str(), CFile::modeRead));
-    TCHAR buf[5];
-    EXPECT_STREQ(file.ReadString(buf, 5), _T("abcd"));
-    EXPECT_STREQ(file.ReadString(buf, 5), _T("ef\n"));
-    EXPECT_STREQ(file.ReadString(buf, 5), _T("z"));
-    EXPECT_EQ(file.ReadString(buf, 5), nullptr);
+    // The fgets-like reader: LinesAcrossBufferBoundaries.
 }
 
 TEST(StdioFile, WritesCrLfInTextModeOnly) {

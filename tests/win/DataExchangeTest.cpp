@@ -1,44 +1,12 @@
 // DDX_Text of numbers: what each type takes, its prompt, and its text; the
 // same in both character sets.
-#include "TestApp.h"
+#include "ExchangeWindow.h"
 
 #include <gtest/gtest.h>
 
 #include <initializer_list>
 
 namespace {
-
-// A popup window with one edit control to exchange with.
-class ExchangeWindow {
-public:
-    ExchangeWindow() {
-        m_parent.CreateEx(0, NULL, _T("exchange"), WS_POPUP, 0, 0, 200, 100, NULL, NULL);
-        m_edit.Create(WS_CHILD, CRect(0, 0, 150, 20), &m_parent, nID);
-    }
-    ~ExchangeWindow() { m_parent.DestroyWindow(); }
-
-    template <class T> bool Save(LPCWSTR lpszText, T& value) {
-        m_edit.SetWindowText(CString(lpszText));
-        CDataExchange dx(&m_parent, TRUE);
-        try {
-            DDX_Text(&dx, nID, value);
-            return true;
-        } catch (CUserException* e) {
-            e->Delete();
-            return false;
-        }
-    }
-    template <class T> CString Load(T value) {
-        CDataExchange dx(&m_parent, FALSE);
-        DDX_Text(&dx, nID, value);
-        return WindowText(m_edit);
-    }
-
-private:
-    static const int nID = 100;
-    CWnd m_parent;
-    CEdit m_edit;
-};
 
 template <class T> struct SaveCase {
     LPCWSTR lpszText;
@@ -54,7 +22,10 @@ void CheckSaves(ExchangeWindow& w, UINT nIDPrompt, std::initializer_list<SaveCas
         SCOPED_TRACE(Str(CString(c.lpszText)));
         TestApp().prompts.clear();
         T value = T(99);
-        EXPECT_EQ(c.bNumber, w.Save(c.lpszText, value));
+        w.SetText(CString(c.lpszText));
+        EXPECT_EQ(c.bNumber, w.Exchange(TRUE, [&](CDataExchange* pDX) {
+            DDX_Text(pDX, ExchangeWindow::nID, value);
+        }));
         EXPECT_EQ(c.bNumber ? c.value : T(99), value);
         ASSERT_EQ(c.bNumber ? 0u : 1u, TestApp().prompts.size());
         if (!c.bNumber) {
@@ -82,9 +53,11 @@ TEST(DataExchange, NumbersOfEveryTypeParseByTheCRules) {
     CheckSaves<double>(w, AFX_IDP_PARSE_REAL,
                        {{L"1e39", true, 1e39}, {L".5", true, 0.5}, {L"1,5", false, 0}});
 
+    // The text of the one prompt no other test shows.
     TestApp().prompts.clear();
     UINT n = 0;
-    w.Save(L"-1", n);
+    w.SetText(_T("-1"));
+    w.Exchange(TRUE, [&](CDataExchange* pDX) { DDX_Text(pDX, ExchangeWindow::nID, n); });
     ASSERT_EQ(1u, TestApp().prompts.size());
     EXPECT_EQ("Please enter a whole number of zero or more.", TestApp().prompts[0].text);
 }
@@ -103,15 +76,20 @@ TEST(DataExchange, TextBeyondAsciiIsNoNumber) {
 }
 #endif
 
+template <class T> CString Load(ExchangeWindow& w, T value) {
+    w.Exchange(FALSE, [&](CDataExchange* pDX) { DDX_Text(pDX, ExchangeWindow::nID, value); });
+    return w.Text();
+}
+
 TEST(DataExchange, NumbersOfEveryTypeShowAsInTheCLocale) {
     ExchangeWindow w;
-    EXPECT_EQ(w.Load(-7), _T("-7"));
-    EXPECT_EQ(w.Load(-2147483647L - 1), _T("-2147483648"));
-    EXPECT_EQ(w.Load(4294967295u), _T("4294967295"));
-    EXPECT_EQ(w.Load(DWORD(7)), _T("7"));
-    EXPECT_EQ(w.Load(0.1f), _T("0.1"));
-    EXPECT_EQ(w.Load(1e20), _T("1e+20"));
-    EXPECT_EQ(w.Load(-0.000125), _T("-0.000125"));
+    EXPECT_EQ(Load(w, -7), _T("-7"));
+    EXPECT_EQ(Load(w, -2147483647L - 1), _T("-2147483648"));
+    EXPECT_EQ(Load(w, 4294967295u), _T("4294967295"));
+    EXPECT_EQ(Load(w, DWORD(7)), _T("7"));
+    EXPECT_EQ(Load(w, 0.1f), _T("0.1"));
+    EXPECT_EQ(Load(w, 1e20), _T("1e+20"));
+    EXPECT_EQ(Load(w, -0.000125), _T("-0.000125"));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // Device contexts, drawing objects and their handle maps, drawn into a
-// memory bitmap and read back pixel by pixel.
+// memory bitmap and read back pixel by pixel. CPaintDC, MoveTo and LineTo
+// draw the pane's sign, read back in PropertyPanelTest.
 #include <gtest/gtest.h>
 
 #include <afxwin.h>
@@ -22,7 +23,7 @@ protected:
     CBitmap* m_pOldBitmap = NULL;
 };
 
-TEST_F(MemoryDC, DrawsAndReadsBackColoursAndMeasuresText) {
+TEST_F(MemoryDC, FillsAndMeasuresText) {
     ASSERT_NE(m_pOldBitmap, nullptr);
     EXPECT_TRUE(m_pOldBitmap->IsKindOf(RUNTIME_CLASS(CBitmap)));
 
@@ -31,16 +32,6 @@ TEST_F(MemoryDC, DrawsAndReadsBackColoursAndMeasuresText) {
     m_dc.FillSolidRect(0, 0, 40, 20, RGB(255, 0, 0));
     EXPECT_EQ(m_dc.GetBkColor(), RGB(255, 0, 0));
     EXPECT_EQ(m_dc.GetPixel(39, 19), RGB(255, 0, 0));
-
-    CPen black;
-    ASSERT_TRUE(black.CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
-    CPen* pOldPen = m_dc.SelectObject(&black);
-    m_dc.MoveTo(0, 15);
-    EXPECT_EQ(m_dc.MoveTo(12, 15), CPoint(0, 15));
-    m_dc.LineTo(30, 15);
-    EXPECT_EQ(m_dc.GetPixel(20, 15), RGB(0, 0, 0));
-    EXPECT_EQ(m_dc.GetPixel(11, 15), RGB(255, 0, 0));
-    EXPECT_EQ(m_dc.SelectObject(pOldPen), &black);
 
     // Measured on the attribute context.
     CSize three = m_dc.GetTextExtent(CString(_T("WWW")));
@@ -80,38 +71,6 @@ TEST(GdiObjects, HandleMapsGiveAttachedOrTemporaryObjects) {
     CDC::DeleteTempMap();
     EXPECT_NE(::GetDeviceCaps(hScreen, BITSPIXEL), 0);
     ::ReleaseDC(NULL, hScreen);
-}
-
-// Paints its client area through CPaintDC.
-LRESULT CALLBACK PaintProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg != WM_PAINT)
-        return ::DefWindowProc(hWnd, msg, wParam, lParam);
-    CPaintDC dc(CWnd::FromHandle(hWnd));
-    EXPECT_EQ(dc.m_ps.hdc, dc.GetSafeHdc());
-    ::SetProp(hWnd, _T("painted"), HANDLE(1));
-    return 0;
-}
-
-TEST(GdiObjects, PaintDCPaintsAndValidatesAWindow) {
-    WNDCLASS wc = {};
-    wc.lpfnWndProc = PaintProc;
-    wc.hInstance = ::GetModuleHandle(NULL);
-    wc.lpszClassName = _T("GdiTestPaint");
-    ::RegisterClass(&wc);
-    HWND hWnd = ::CreateWindowEx(0, _T("GdiTestPaint"), _T(""), WS_POPUP, 0, 0, 50, 50, NULL, NULL,
-                                 wc.hInstance, NULL);
-    ASSERT_NE(hWnd, HWND(NULL));
-
-    // Hidden, to spare the wait for the X server to map it: so the paint
-    // message is sent by hand.
-    ::InvalidateRect(hWnd, NULL, TRUE);
-    ::SendMessage(hWnd, WM_PAINT, 0, 0);
-    EXPECT_EQ(::GetProp(hWnd, _T("painted")), HANDLE(1));
-    // EndPaint validated the window.
-    EXPECT_FALSE(::GetUpdateRect(hWnd, NULL, FALSE));
-    ::RemoveProp(hWnd, _T("painted"));
-    ::DestroyWindow(hWnd);
-    CWnd::DeleteTempMap();
 }
 
 } // namespace

@@ -238,6 +238,23 @@ TEST(WndWrapperTest, ChildrenTextAndStyle) {
     EXPECT_EQ(NULL, child.m_hWnd);
 }
 
+// Text beyond ASCII within the ANSI code page reaches a window as the same
+// characters from both builds and comes back whole through CString.
+TEST(WndWrapperTest, TextBeyondAsciiRoundTrips) {
+    if (!CodePageIs1252OrLatin1())
+        GTEST_SKIP() << "the ANSI code page is not 1252";
+    CWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, NULL, _T(""), WS_POPUP, 0, 0, 10, 10, NULL, NULL));
+    const CString text(L"Caf\u00E9 \u20AC5 \u00C5");
+    wnd.SetWindowText(text);
+    WCHAR szStored[32] = L"";
+    ::GetWindowTextW(wnd.m_hWnd, szStored, 32);
+    EXPECT_STREQ(L"Caf\u00E9 \u20AC5 \u00C5", szStored);
+    EXPECT_EQ(text, WindowText(wnd));
+    EXPECT_EQ(text.GetLength(), wnd.GetWindowTextLength());
+    wnd.DestroyWindow();
+}
+
 class CThrowingWnd : public CWnd {
 public:
     BOOL bUserException = FALSE;
